@@ -1,0 +1,226 @@
+#include "script/ScriptDriver.h"
+
+#include <algorithm>
+#include <istream>
+#include <ostream>
+#include <string_view>
+
+#include "runtime/Controls.h"
+#include "runtime/Runtime.h"
+#include "scenes/Game.h"
+
+namespace zorb {
+
+namespace {
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    return s;
+}
+
+const char* flag(bool value) { return value ? "True" : "False"; }
+
+// Whole milliseconds: digits only, at most a year of game time or so.
+bool parseCount(std::string_view text, long long& value) {
+    if (text.empty() || text.size() > 12) return false;
+    value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+    }
+    return true;
+}
+
+int kindRank(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Image: return 0;
+        case ControlKind::Label: return 1;
+        case ControlKind::CommandButton: return 2;
+        case ControlKind::TextBox: return 3;
+        case ControlKind::Timer: return 4;
+        case ControlKind::Line: return 5;
+    }
+    return 6;
+}
+
+}  // namespace
+
+ScriptDriver::ScriptDriver(std::istream& in, std::string fileName, std::ostream& out)
+    : in_(in), fileName_(std::move(fileName)), out_(out) {}
+
+void ScriptDriver::attach(Game& game, Runtime& runtime) {
+    game_ = &game;
+    runtime_ = &runtime;
+}
+
+void ScriptDriver::log(GameTime time, const std::string& event) {
+    out_ << time << ' ' << event << '\n';
+    out_.flush();
+}
+
+void ScriptDriver::fail(const std::string& reason) const {
+    throw ScriptError(fileName_, lineNo_, reason);
+}
+
+void ScriptDriver::ignored(const std::string& command, const char* reason) {
+    log(runtime_->now(), "ignored " + command + " (" + reason + ")");
+}
+
+void ScriptDriver::run() {
+    while (next() != Step::EndOfScript) {
+    }
+}
+
+void ScriptDriver::messageBox(const std::string&) {
+    for (;;) {
+        switch (next()) {
+            case Step::Ok: return;
+            case Step::EndOfScript: throw Exit{0};  // the script ends inside the box
+            case Step::Continue: break;
+        }
+    }
+}
+
+ScriptDriver::Step ScriptDriver::next() {
+    std::string line;
+    if (!std::getline(in_, line)) return Step::EndOfScript;
+    ++lineNo_;
+    okPressed_ = false;
+    execute(line);
+    return okPressed_ ? Step::Ok : Step::Continue;
+}
+
+Control& ScriptDriver::control(const std::string& path) {
+    const auto dot = path.find('.');
+    if (dot == std::string::npos) fail("expected SCENE.CONTROL, got '" + path + "'");
+    const std::string sceneName = path.substr(0, dot);
+    const std::string controlName = path.substr(dot + 1);
+    Scene* scene = game_->findScene(sceneName);
+    if (!scene) fail("unknown scene '" + sceneName + "'");
+    Control* c = scene->findControl(controlName);
+    if (!c) fail(sceneName + " has no control '" + controlName + "'");
+    return *c;
+}
+
+void ScriptDriver::execute(const std::string& raw) {
+    const std::string_view line = trim(raw);
+    if (line.empty() || line.front() == '#') return;
+
+    const auto space = line.find(' ');
+    const std::string verb(line.substr(0, space));
+    const std::string rest(space == std::string_view::npos ? std::string_view{}
+                                                           : trim(line.substr(space + 1)));
+    const std::string command(line);
+
+    if (verb == "wait") {
+        long long ms = 0;
+        if (!parseCount(rest, ms)) fail("wait needs whole milliseconds, got '" + rest + "'");
+        if (runtime_->messageBoxOpen()) return ignored(command, "message box open");
+        runtime_->advance(ms);
+    } else if (verb == "click") {
+        if (rest.empty()) fail("click needs SCENE.CONTROL");
+        Control& c = control(rest);
+        if (!c.clickable()) fail(rest + " cannot be clicked");
+        switch (runtime_->click(c)) {
+            case ClickResult::Delivered: break;
+            case ClickResult::MessageBoxOpen: return ignored(command, "message box open");
+            case ClickResult::NotLoaded: return ignored(command, "not loaded");
+            case ClickResult::Hidden: return ignored(command, "hidden");
+        }
+    } else if (verb == "ok") {
+        if (!rest.empty()) fail("ok takes nothing after it");
+        if (!runtime_->messageBoxOpen()) return ignored(command, "no message box");
+        okPressed_ = true;
+    } else if (verb == "draw") {
+        long long n = 0;
+        if (!parseCount(rest, n) || n < 1 || n > 4) fail("draw needs 1, 2, 3 or 4, got '" + rest + "'");
+        runtime_->fixNextDraw(static_cast<int>(n));
+    } else if (verb == "set") {
+        // The value is the rest of the line after the control, spaces kept.
+        const auto gap = rest.find(' ');
+        const std::string path = rest.substr(0, gap);
+        const std::string value = gap == std::string::npos ? "" : rest.substr(gap + 1);
+        if (path.empty()) fail("set needs SCENE.CONTROL VALUE");
+        Control& c = control(path);
+        if (c.kind() != ControlKind::TextBox && c.kind() != ControlKind::Label) {
+            fail("set writes only a TextBox's Text or a Label's Caption");
+        }
+        if (!c.scene().loaded()) return ignored(command, "not loaded");
+        const std::string target = c.scene().name() + "." + c.name();
+        if (c.kind() == ControlKind::TextBox) {
+            static_cast<TextBox&>(c).setText(value);
+            log(runtime_->now(), target + ".Text = " + value);
+        } else {
+            static_cast<Label&>(c).setCaption(value);
+            log(runtime_->now(), target + ".Caption = " + value);
+        }
+    } else if (verb == "dump") {
+        if (rest.empty()) fail("dump needs SCENE or SCENE.CONTROL");
+        dump(rest);
+    } else if (verb == "shot") {
+        if (rest.empty()) fail("shot needs a file name");
+        if (!shot_) return ignored(command, "not available");
+        const std::string error = shot_(rest);
+        if (!error.empty()) fail("cannot write " + rest + ": " + error);
+    } else if (verb == "echo") {
+        log(runtime_->now(), "echo " + rest);
+    } else {
+        fail("unknown command '" + verb + "'");
+    }
+}
+
+void ScriptDriver::dump(const std::string& path) {
+    std::vector<Control*> controls;
+    Scene* scene = nullptr;
+    if (path.find('.') == std::string::npos) {
+        scene = game_->findScene(path);
+        if (!scene) fail("unknown scene '" + path + "'");
+        controls = scene->controls();
+    } else {
+        Control& c = control(path);
+        scene = &c.scene();
+        controls = {&c};
+    }
+    if (!scene->loaded()) return ignored("dump " + path, "not loaded");
+
+    std::stable_sort(controls.begin(), controls.end(), [](const Control* a, const Control* b) {
+        const int ra = kindRank(a->kind()), rb = kindRank(b->kind());
+        return ra != rb ? ra < rb : a->number() < b->number();
+    });
+    const GameTime t = runtime_->now();
+    for (const Control* c : controls) {
+        const std::string p = scene->name() + "." + c->name() + ".";
+        switch (c->kind()) {
+            case ControlKind::Image: {
+                const auto& i = static_cast<const Image&>(*c);
+                log(t, p + "Left = " + toText(i.left()));
+                log(t, p + "Top = " + toText(i.top()));
+                log(t, p + "Visible = " + flag(i.visible()));
+                log(t, p + "Picture = " + i.picture());
+                break;
+            }
+            case ControlKind::Label: {
+                const auto& l = static_cast<const Label&>(*c);
+                log(t, p + "Caption = " + l.caption());
+                log(t, p + "Visible = " + flag(l.visible()));
+                break;
+            }
+            case ControlKind::CommandButton: {
+                const auto& b = static_cast<const CommandButton&>(*c);
+                log(t, p + "Caption = " + b.caption());
+                log(t, p + "Visible = " + flag(b.visible()));
+                break;
+            }
+            case ControlKind::TextBox:
+                log(t, p + "Text = " + static_cast<const TextBox&>(*c).text());
+                break;
+            case ControlKind::Timer:
+                log(t, p + "Interval = " + std::to_string(static_cast<const Timer&>(*c).interval()));
+                break;
+            case ControlKind::Line: break;
+        }
+    }
+}
+
+}  // namespace zorb
