@@ -8,7 +8,7 @@ if(EXISTS ${dir}/${name}.args)
   separate_arguments(start_args UNIX_COMMAND "${start_args}")
 endif()
 execute_process(
-  COMMAND ${ZORBLAND} --headless --script ${SCRIPT} ${start_args}
+  COMMAND ${ZORBLAND} --headless --script ${name}.script ${start_args}
   WORKING_DIRECTORY ${dir}
   OUTPUT_VARIABLE out
   ERROR_VARIABLE err
