@@ -1,0 +1,62 @@
+// libFuzzer target over the script parser and driver: any bytes as a script,
+// run against the real game. A first line "# start FormN" starts there.
+#include <cstddef>
+#include <cstdint>
+#include <sstream>
+#include <string>
+
+#include "runtime/Runtime.h"
+#include "scenes/Game.h"
+#include "script/ScriptDriver.h"
+
+namespace {
+
+// Long waits are valid, just slow (the game runs its timers through every
+// millisecond); keep each input to a few minutes of game time.
+bool tooLong(const std::string& text) {
+    std::istringstream lines(text);
+    std::string line;
+    long long total = 0;
+    while (std::getline(lines, line)) {
+        const auto at = line.find("wait");
+        if (at == std::string::npos) continue;
+        long long ms = 0;
+        for (char c : line.substr(at + 4)) {
+            if (c >= '0' && c <= '9') ms = ms * 10 + (c - '0');
+            if (ms > 10'000'000) return true;
+        }
+        total += ms;
+        if (total > 300'000) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    if (tooLong(text)) return 0;
+    std::istringstream in(text);
+    std::ostringstream out;
+    zorb::ScriptDriver driver(in, "fuzz", out);
+    zorb::Runtime runtime(driver);
+    zorb::Game game(runtime);
+    driver.attach(game, runtime);
+    try {
+        zorb::Scene* start = nullptr;
+        if (text.rfind("# start ", 0) == 0) {
+            start = game.findScene(text.substr(8, text.find('\n') == std::string::npos
+                                                      ? std::string::npos
+                                                      : text.find('\n') - 8));
+        }
+        if (start) {
+            game.startAt(*start);
+        } else {
+            game.start();
+        }
+        driver.run();
+    } catch (const zorb::Exit&) {
+    } catch (const zorb::ScriptError&) {
+    }
+    return 0;
+}

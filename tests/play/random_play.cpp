@@ -1,0 +1,247 @@
+// Random play: many seeded games of random clicks on whatever a player can
+// see, waits, oks and store changes that reach the far stages, with the
+// game's invariants checked after every event. Built with AddressSanitizer
+// and UndefinedBehaviorSanitizer, so a memory fault or undefined behaviour
+// anywhere in the game stops the run as well.
+//
+//   zorb_random_play [--seeds N] [--first-seed S] [--events M] [--out DIR]
+//
+// A failing seed is written out as a script that replays it:
+//   zorbland --headless --script DIR/random_play_seed_S.script --start SCENE
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "runtime/Controls.h"
+#include "runtime/Runtime.h"
+#include "scenes/Game.h"
+#include "scenes/maps/Form3.h"
+#include "state/Form4.h"
+
+namespace zorb {
+namespace {
+
+struct Failure {
+    std::string what;
+};
+
+// Store fields that count things (never below 0) and flags ("0" or "1",
+// never back to "0").
+constexpr int kCounts[] = {2, 3, 4, 5, 7, 8};
+constexpr int kFlagFirst = 9;
+constexpr int kFlagLast = 19;
+
+class RandomPlayer : public Host {
+public:
+    RandomPlayer(std::uint64_t seed, long events) : rng_(seed), budget_(events) {}
+
+    // Plays games until the event budget is spent; throws Failure.
+    void play() {
+        while (budget_ > 0) playOneGame();
+    }
+
+    const std::string& script() const { return script_; }
+    const std::string& startScene() const { return startScene_; }
+    long eventsPlayed() const { return played_; }
+
+    void messageBox(const std::string&) override {
+        if (++boxDepth_ > 1) fail("a message box opened inside another");
+        struct Close {
+            int& depth;
+            ~Close() { --depth; }
+        } close{boxDepth_};
+        // Mostly OK at once; sometimes a click or a wait first, which the
+        // game must ignore while the box is open.
+        for (;;) {
+            consume();
+            const int roll = pick(0, 9);
+            if (roll < 8) {
+                record("ok");
+                return;
+            }
+            const std::uint64_t before = runtime_->revision();
+            const GameTime now = runtime_->now();
+            if (roll == 8) {
+                if (Control* c = randomTarget()) {
+                    record("click " + c->scene().name() + "." + c->name());
+                    if (runtime_->click(*c) != ClickResult::MessageBoxOpen) fail("a click got through an open box");
+                }
+            } else {
+                record("wait " + std::to_string(pick(1, 3000)));  // ignored: the clock stands still
+            }
+            if (runtime_->now() != now || runtime_->revision() != before) fail("the game moved while a box was open");
+        }
+    }
+    void beep() override {}
+    void log(GameTime, const std::string&) override {}
+
+private:
+    void playOneGame() {
+        Runtime runtime(*this);
+        Game game(runtime);
+        runtime_ = &runtime;
+        game_ = &game;
+        flags_.assign(kFlagLast + 1, false);
+        script_.clear();
+        try {
+            // Half the games from the title, half from a random scene with the
+            // store pushed towards the later stages.
+            if (pick(0, 1) == 0) {
+                startScene_ = "Form1";
+                game.start();
+            } else {
+                Scene* start = runtime.scenes()[pick(0, static_cast<int>(runtime.scenes().size()) - 1)];
+                if (start == &game.Form4) start = &game.Form3;
+                startScene_ = start->name();
+                game.startAt(*start);
+                for (int i = pick(0, 6); i > 0; --i) tweakStore();
+            }
+            check();
+            while (budget_ > 0) {
+                step();
+                check();
+            }
+        } catch (const Exit&) {
+            // End: this game is over; the next one starts afresh.
+        }
+        runtime_ = nullptr;
+        game_ = nullptr;
+    }
+
+    void step() {
+        consume();
+        const int roll = pick(0, 99);
+        if (roll < 60) {
+            if (Control* c = randomTarget()) {
+                record("click " + c->scene().name() + "." + c->name());
+                if (runtime_->click(*c) != ClickResult::Delivered) fail("a visible control refused a click");
+                return;
+            }
+        }
+        if (roll < 93) {
+            const int ms = pick(0, 1) ? pick(1, 50) : pick(1, 3000);
+            record("wait " + std::to_string(ms));
+            runtime_->advance(ms);
+        } else {
+            tweakStore();
+        }
+    }
+
+    // A visible, clickable control of a visible scene (the store excluded).
+    Control* randomTarget() {
+        std::vector<Control*> targets;
+        for (Scene* s : runtime_->zOrder()) {
+            if (!s->visible() || s == &game_->Form4) continue;
+            for (Control* c : s->controls()) {
+                if (c->clickable() && c->visible()) targets.push_back(c);
+            }
+        }
+        if (targets.empty()) return nullptr;
+        return targets[pick(0, static_cast<int>(targets.size()) - 1)];
+    }
+
+    void tweakStore() {
+        Form4& store = game_->Form4;
+        const int kind = pick(0, 3);
+        int field;
+        std::string value;
+        if (kind == 0) {
+            field = kCounts[pick(0, 5)];
+            value = std::to_string(field == 5 ? pick(0, 30000) : pick(0, 12));
+        } else if (kind == 1) {
+            field = 1;
+            value = std::to_string(pick(1, 400));
+        } else if (kind == 2) {
+            field = 6;
+            value = std::to_string(pick(0, 12));
+        } else {
+            field = pick(kFlagFirst, kFlagLast);
+            value = "1";
+        }
+        auto* text = static_cast<TextBox*>(store.findControl("Text" + std::to_string(field)));
+        record("set Form4.Text" + std::to_string(field) + " " + value);
+        text->setText(value);
+    }
+
+    void check() {
+        for (const Timer* t : runtime_->runningTimers()) {
+            if (!t->scene().loaded()) fail("a timer runs on the unloaded " + t->scene().name());
+        }
+        Form4& store = game_->Form4;
+        if (!store.loaded()) return;  // still on the title
+        for (int field : kCounts) {
+            auto* text = static_cast<TextBox*>(store.findControl("Text" + std::to_string(field)));
+            if (text->value() < 0) fail("store Text" + std::to_string(field) + " fell to " + text->text());
+        }
+        for (int field = kFlagFirst; field <= kFlagLast; ++field) {
+            auto* text = static_cast<TextBox*>(store.findControl("Text" + std::to_string(field)));
+            if (text->text() != "0" && text->text() != "1") fail("flag Text" + std::to_string(field) + " holds " + text->text());
+            if (flags_[field] && text->text() == "0") fail("flag Text" + std::to_string(field) + " went back to 0");
+            flags_[field] = text->text() == "1";
+        }
+        bool anyShown = false;
+        for (Scene* s : runtime_->zOrder()) anyShown |= s->visible() && s != &store;
+        if (!anyShown) fail("no scene on the screen");
+    }
+
+    void consume() {
+        --budget_;
+        ++played_;
+    }
+    int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
+    void record(const std::string& line) { script_ += line + "\n"; }
+    [[noreturn]] void fail(const std::string& what) { throw Failure{what}; }
+
+    std::mt19937_64 rng_;
+    long budget_;
+    long played_ = 0;
+    Runtime* runtime_ = nullptr;
+    Game* game_ = nullptr;
+    int boxDepth_ = 0;
+    std::vector<bool> flags_;
+    std::string script_;
+    std::string startScene_;
+};
+
+}  // namespace
+}  // namespace zorb
+
+int main(int argc, char** argv) {
+    long seeds = 100, events = 10000;
+    std::uint64_t first = 1;
+    std::string out = ".";
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string a = argv[i];
+        if (a == "--seeds") seeds = std::atol(argv[i + 1]);
+        else if (a == "--events") events = std::atol(argv[i + 1]);
+        else if (a == "--first-seed") first = std::strtoull(argv[i + 1], nullptr, 10);
+        else if (a == "--out") out = argv[i + 1];
+        else {
+            std::cerr << "zorb_random_play: unknown option " << a << "\n";
+            return 2;
+        }
+    }
+    long total = 0;
+    for (std::uint64_t seed = first; seed < first + static_cast<std::uint64_t>(seeds); ++seed) {
+        zorb::RandomPlayer player(seed, events);
+        try {
+            player.play();
+        } catch (const zorb::Failure& f) {
+            const std::string file = out + "/random_play_seed_" + std::to_string(seed) + ".script";
+            std::ofstream(file) << "# zorbland --headless --script " << file << " --start " << player.startScene()
+                                << "\n# " << f.what << "\n" << player.script();
+            std::cerr << "seed " << seed << ": " << f.what << " (after " << player.eventsPlayed()
+                      << " events; replay: zorbland --headless --script " << file << " --start "
+                      << player.startScene() << ")\n";
+            return 1;
+        }
+        total += player.eventsPlayed();
+    }
+    std::cout << "random play: " << seeds << " seeds, " << total << " events, no fault\n";
+    return 0;
+}
