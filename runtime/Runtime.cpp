@@ -34,6 +34,7 @@ std::optional<GameTime> Runtime::nextDue() const {
 }
 
 void Runtime::advanceTo(GameTime time) {
+    if (boxOpen_) return;  // the clock stands still while a box is open
     // Ticks due at the same time run in the order their timers were armed.
     auto before = [](const Timer& a, const Timer& b) {
         return a.due_ < b.due_ || (a.due_ == b.due_ && a.armOrder_ < b.armOrder_);

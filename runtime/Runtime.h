@@ -32,8 +32,8 @@ public:
     // --- the clock -------------------------------------------------------
     GameTime now() const { return now_; }
     // Lets game time run to `time`, delivering every tick due at or before
-    // it, in order. The clock stands still while a message box is open, so
-    // this must not be called from inside one.
+    // it, in order. The clock stands still while a message box is open:
+    // called from inside one, it does nothing.
     void advanceTo(GameTime time);
     void advance(GameTime ms) { advanceTo(now_ + ms); }
     // When the next tick is due, if any timer is running.
