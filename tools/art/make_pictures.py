@@ -9,6 +9,7 @@ damage stages, cards) are kept consistent with each other.
 import os
 import sys
 
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from svg import svg  # noqa: E402

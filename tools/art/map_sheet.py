@@ -7,6 +7,7 @@ cell), so that seams and the look of each town can be checked by eye.
 import os
 import sys
 
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from make_pictures import all_pictures  # noqa: E402
