@@ -470,11 +470,12 @@ def zaruba_bust(expr="angry", sw=4.0):
 
 
 def balloon(x, y, w, h, tail_to, sw=4):
+    """A white speech balloon with its tail on the left side, pointing at tail_to."""
     tx, ty = tail_to
-    o = [path(f"M{x + 30},{y + h * 0.62} L{tx},{ty} L{x + 40},{y + h * 0.78} Z", WHITE, INK, sw, stroke_linejoin="round"),
-         rect(x, y, w, h, WHITE, INK, sw, rx=28),
-         path(f"M{x + 31},{y + h * 0.62 + 3} L{x + 41},{y + h * 0.78 - 3}", "none", WHITE, sw * 2)]
-    return "".join(o)
+    y0, y1 = y + h * 0.42, y + h * 0.62
+    return (path(f"M{x + 8},{y0:.1f} L{tx},{ty} L{x + 8},{y1:.1f} Z", WHITE, INK, sw, stroke_linejoin="round") +
+            rect(x, y, w, h, WHITE, INK, sw, rx=28) +
+            path(f"M{x + sw / 2 + 1},{y0 + sw:.1f} L{x + sw / 2 + 1},{y1 - sw:.1f}", "none", WHITE, sw * 1.6))
 
 
 def zaruba_ambush():

@@ -126,7 +126,7 @@ def sprite(bg, w=50, h=51):
             group(chibi("smile", 3.6), 24, 21.5, 0.42))
 
 
-def battle(sw=4.0):
+def battle(sw=4.0, expr="determined"):
     """Full figure in fighting stance, facing the viewer, left fist raised,
     a bottle bomb in the right hand. Feet at about y = 330 in a 261 × 349 box."""
     o = []
@@ -171,5 +171,5 @@ def battle(sw=4.0):
     o.append(circle(45, 92, 19, SKIN, INK, sw))
     o.append(path("M33,86 Q45,80 57,86 M33,95 Q45,89 57,95", "none", INK, sw * 0.7, stroke_linecap="round"))
     # head
-    o.append(group(head("determined", 3.2), 130, 72, 1.62))
+    o.append(group(head(expr, 3.2), 130, 80, 1.62))
     return "".join(o)
