@@ -665,7 +665,7 @@ def pictures():
     P["croppa"] = (183, 292, croppa())
     P["shop_owner_angry"] = (357, 373, shop_owner_angry())
     P["shop_owner_face"] = (78, 76, group(owner_head("angry", 3.4), 39, 40, 1.05))
-    P["hero_face"] = (61, 67, group(hero.head("grin", 3.4), 30, 40, 0.78))
+    P["hero_face"] = (61, 67, group(hero.head("grin", 3.6), 29, 42, 0.7))
     P["hero_battle"] = (261, 349, group(hero.battle(), 0, 8, 1.0))
     P["friend_loco_brown"] = (50, 50, rect(0, 0, 50, 50, FLOOR_BROWN) + friend_at(48, 48))
     for w, h in ((114, 120), (171, 180), (256, 270), (384, 405)):
