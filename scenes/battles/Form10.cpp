@@ -173,15 +173,17 @@ void Form10::win() {
     Timer22.setInterval(1);
 }
 
-// Back to the town that sent the hero here; it loads afresh.
+// Back to the town that sent the hero here; it loads afresh. Like the item
+// box and the machine, a code naming no town does nothing: the battle stays
+// on the screen rather than leaving the player with no window at all.
 void Form10::Timer22_Timer() {
     Timer22.setInterval(0);
     const double code = Text2.value();
-    if (code == 3) {
-        game().Form3.show();
-    } else if (code == 13) {
-        game().Form13.show();
-    }
+    Scene* town = nullptr;
+    if (code == 3) town = &game().Form3;
+    if (code == 13) town = &game().Form13;
+    if (!town) return;
+    town->show();
     unload();
 }
 

@@ -21,11 +21,17 @@ void Form5::Form_Load() {
     Label8.setCaption(store.Text3.text());
 }
 
+// The box decides by its own counts; the store must still hold the item
+// too, so that a store changed behind the open box is never taken below 0.
+namespace {
+bool there(const Label& count, const TextBox& stored) { return count.value() > 0 && stored.value() > 0; }
+}  // namespace
+
 // A bomb takes one water and one pet bottle (dry ice never runs out).
 void Form5::Command1_Click() {
     Form4& store = game().Form4;
-    if (Label2.value() > 0) Text1.setValue(Text1.value() + 1);
-    if (Label4.value() > 0) Text1.setValue(Text1.value() + 1);
+    if (there(Label2, store.Text7)) Text1.setValue(Text1.value() + 1);
+    if (there(Label4, store.Text2)) Text1.setValue(Text1.value() + 1);
     if (Text1.value() == 0 || Text1.value() == 1) {
         msgbox("ペットボトルかドライアイスが足りないよ！！！");
     } else if (Text1.value() == 2) {
@@ -40,8 +46,8 @@ void Form5::Command1_Click() {
 }
 
 void Form5::Command2_Click() {
-    if (Label6.value() <= 0) return;
     Form4& store = game().Form4;
+    if (!there(Label6, store.Text4)) return;
     store.Text6.setValue(store.Text6.value() + 1);
     store.Text4.setValue(store.Text4.value() - 1);
     Label6.setValue(Label6.value() - 1);
@@ -49,8 +55,8 @@ void Form5::Command2_Click() {
 }
 
 void Form5::Command3_Click() {
-    if (Label8.value() <= 0) return;
     Form4& store = game().Form4;
+    if (!there(Label8, store.Text3)) return;
     Label8.setValue(Label8.value() - 1);
     store.Text3.setValue(store.Text3.value() - 1);
     store.Text1.setValue(store.Text1.value() + 20);

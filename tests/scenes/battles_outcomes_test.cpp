@@ -90,6 +90,21 @@ INSTANTIATE_TEST_SUITE_P(Battles, GhostWin,
                          ::testing::Values(GhostReturn{"3", "Form3"}, GhostReturn{"13", "Form13"}),
                          [](const auto& info) { return std::string("Code") + info.param.code; });
 
+// Every caller writes 3 or 13; without a code the won battle stays shown
+// instead of closing onto an empty screen.
+TEST(GhostBattle, AWinWithoutAReturnCodeKeepsTheBattleOnTheScreen) {
+    Harness h;
+    h.setStore(8, "1");
+    h.startAt("Form10");
+    h.click("Form10.Command2");
+    h.wait(3100);
+    EXPECT_EQ(h.boxes.size(), 3u);
+    EXPECT_EQ(h.store(6), "1");
+    EXPECT_TRUE(h.loaded("Form10"));
+    EXPECT_EQ(h.shownScenes(), Lines{"Form10"});
+    EXPECT_FALSE(h.game.Form10.Timer22.running());
+}
+
 TEST(GhostBattle, FiveMeleeHitsWinAtZeroAndTheNextFightStartsAfresh) {
     Harness h;
     h.setStore(1, "500");

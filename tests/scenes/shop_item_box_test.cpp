@@ -105,6 +105,21 @@ TEST(ItemBox, DecidesByTheCountsTakenWhenItLoaded) {
     EXPECT_EQ(h.text("Form5.Label2"), "0");
 }
 
+// Nothing in the game takes items from the store behind the open box, but
+// should the store run out meanwhile, no use takes a count below 0.
+TEST(ItemBox, NeverTakesTheStoreBelowZeroWhenItRanOutBehindTheBox) {
+    Harness h;
+    for (int f : {Water, Bottles, Candy, Medicine}) h.setStore(f, "2");
+    h.startAt("Form5");
+    for (int f : {Water, Bottles, Candy, Medicine}) h.setStore(f, "0");
+    h.click("Form5.Command1");
+    h.click("Form5.Command2");
+    h.click("Form5.Command3");
+    EXPECT_EQ(h.boxes, Lines{kShort});
+    for (int f : {Water, Bottles, Candy, Medicine, Bombs, Level}) EXPECT_EQ(h.store(f), "0") << f;
+    EXPECT_EQ(h.store(HP), "100");
+}
+
 // --- going back ------------------------------------------------------------
 
 struct CallerCase {
