@@ -181,6 +181,41 @@ INSTANTIATE_TEST_SUITE_P(
                       CallerCase{"12", "Form12", false, false}, CallerCase{"20", "Form20", false, false}),
     [](const auto& info) { return std::string("Code") + info.param.code; });
 
+// Through the maps' own ◎ button: the hero moved on the map is still where
+// he was after OK, except in the first town, which starts again on its
+// start cell.
+struct MapCase {
+    const char* map;
+    const char* code;
+    const char* xAfterOk;
+};
+
+void PrintTo(const MapCase& c, std::ostream* os) { *os << c.map; }
+
+class MapItemButton : public ::testing::TestWithParam<MapCase> {};
+
+TEST_P(MapItemButton, OpensTheBoxWithTheMapsCodeAndComesBack) {
+    const MapCase& c = GetParam();
+    const std::string map = c.map;
+    Harness h;
+    h.startAt(map);
+    h.set(map + ".Text1", "2160");
+    ASSERT_EQ(h.click(map + ".Command5"), ClickResult::Delivered);
+    EXPECT_EQ(h.text("Form5.Text3"), c.code);
+    EXPECT_TRUE(h.visible("Form5.Command4"));
+    EXPECT_EQ(h.loaded(map), map != "Form3");  // only the first town closes itself
+    h.click("Form5.Command4");
+    EXPECT_FALSE(h.loaded("Form5"));
+    ASSERT_FALSE(h.shownScenes().empty());
+    EXPECT_EQ(h.shownScenes().front(), map);
+    EXPECT_EQ(h.text(map + ".Text1"), c.xAfterOk);
+}
+
+INSTANTIATE_TEST_SUITE_P(ItemBox, MapItemButton,
+                         ::testing::Values(MapCase{"Form3", "3", "5760"}, MapCase{"Form7", "7", "2160"},
+                                           MapCase{"Form9", "9", "2160"}, MapCase{"Form13", "13", "2160"}),
+                         [](const auto& info) { return std::string(info.param.map); });
+
 // A code outside the table leaves OK without effect; the box stays open.
 TEST(ItemBox, OkDoesNothingForACodeOutsideTheTable) {
     for (const char* code : {"Text3", "0", "8", "11", "26"}) {
