@@ -19,13 +19,13 @@ namespace {
 
 constexpr Tile wall{"tile_hedge"};
 constexpr Tile ground{"tile_floor_brown"};
-constexpr Tile thorns{"tile_thorns"};
+constexpr Tile thorns{"tile_thorns_brown"};
 constexpr Tile house{"tile_house_brown"};
-constexpr Tile vending{"tile_vending_machine_brown"};
+constexpr Tile vending{"tile_vending_brown"};
 constexpr Tile sign{"tile_sign_brown"};
-constexpr Tile sprouts{"tile_sprouts"};
-constexpr Tile garage{"tile_garage", 750, 765};
-constexpr Tile path{"tile_grass"};
+constexpr Tile sprouts{"tile_sprouts_brown"};
+constexpr Tile garage{"tile_garage_brown", 750, 765};
+constexpr Tile path{"tile_grass_pale_yellow"};
 
 // West half | hedge column | east half. The path at the right edge lies in
 // the border and is never entered.

@@ -16,7 +16,7 @@ public:
 
     // The friend, a small locomotive with his face; stands in the thorn field
     // once the LED has been found.
-    Image Image62{this, 62, {3600, 2160, 750, 750}, "friend_train", Hidden};
+    Image Image62{this, 62, {3600, 2160, 750, 750}, "friend_loco_brown", Hidden};
 
     // The checks, in this order.
     Timer Timer4{this, 4, 0, &Form13::Timer4_Timer};  // signboard, thorns, east vending machine

@@ -13,12 +13,12 @@ namespace zorb {
 namespace {
 
 constexpr Tile wall{"tile_brick"};
-constexpr Tile ground{"tile_groundpale_yellow"};
-constexpr Tile grass{"tile_grass"};
-constexpr Tile garage{"tile_garage", 750, 765};
-constexpr Tile vending{"tile_vending_machine"};
-constexpr Tile house{"tile_house"};
-constexpr Tile sign{"tile_sign"};
+constexpr Tile ground{"tile_floor_pale_yellow"};
+constexpr Tile grass{"tile_grass_pale_yellow"};
+constexpr Tile garage{"tile_garage_pale_yellow", 750, 765};
+constexpr Tile vending{"tile_vending_pale_yellow"};
+constexpr Tile house{"tile_house_pale_yellow"};
+constexpr Tile sign{"tile_sign_pale_yellow"};
 
 // The grass in the border at the top left cannot be reached.
 constexpr TileTable kTiles = {{

@@ -11,7 +11,7 @@ namespace {
 
 constexpr Tile wall{"tile_wall_grey"};
 constexpr Tile ground{"tile_floor_white"};
-constexpr Tile grass{"tile_grass"};
+constexpr Tile grass{"tile_grass_pale_yellow"};
 constexpr Tile door{"tile_door"};
 constexpr Tile visitor{"tile_visitor"};
 constexpr Tile father{"tile_father"};

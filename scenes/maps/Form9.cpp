@@ -10,7 +10,7 @@ namespace {
 
 constexpr Tile wall{"tile_wall_stripes"};
 constexpr Tile ground{"tile_floor_white"};
-constexpr Tile grass{"tile_grass"};
+constexpr Tile grass{"tile_grass_pale_yellow"};
 constexpr Tile door{"tile_door"};
 constexpr Tile note{"tile_sign_white"};
 
