@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "desktop/Desktop.h"
+#include "desktop/Pictures.h"
+#include "desktop/Screenshots.h"
 #include "runtime/Runtime.h"
 #include "runtime/Scene.h"
 #include "scenes/Game.h"
@@ -13,19 +16,30 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zorbland [--start SCENE]\n"
-    "       zorbland --headless --script FILE|- [--start SCENE]\n"
+    "usage: zorbland [--start SCENE] [--scale N] [--fullscreen] [--record FILE | --replay FILE]\n"
+    "       zorbland --headless --script FILE|- [--start SCENE] [--scale N]\n"
     "\n"
+    "  --start SCENE     start on SCENE (Form1..Form34) instead of the title\n"
+    "  --scale N         draw everything N times as large (default: the largest that fits)\n"
+    "  --fullscreen      start in fullscreen (F11 or Alt+Enter toggles it)\n"
+    "  --record FILE     write the session to FILE as a script\n"
+    "  --replay FILE     play a recording back in the window, then play on\n"
     "  --headless        run with no window, on a clock that jumps, driven by a script\n"
     "  --script FILE     the script to run ('-' reads standard input)\n"
-    "  --start SCENE     start on SCENE (Form1..Form34) instead of the title\n"
     "  --help            show this help\n"
-    "  --version         show the version\n";
+    "  --version         show the version\n"
+    "\n"
+    "In the window: the arrow keys press the arrow buttons, Enter, Space or Escape\n"
+    "press OK, F12 saves a screenshot in the current directory.\n";
 
 struct Options {
     bool headless = false;
     std::optional<std::string> script;
     std::optional<std::string> start;
+    std::optional<int> scale;
+    bool fullscreen = false;
+    std::optional<std::string> record;
+    std::optional<std::string> replay;
 };
 
 int usageError(const std::string& message) {
@@ -48,6 +62,8 @@ int runHeadless(const Options& options) {
     zorb::Runtime runtime(driver);
     zorb::Game game(runtime);
     driver.attach(game, runtime);
+    zorb::desktop::Screenshots shots(runtime, options.scale.value_or(1));
+    driver.setShotWriter([&shots](const std::string& file) { return shots.write(file); });
 
     zorb::Scene* start = nullptr;
     if (options.start) {
@@ -71,6 +87,45 @@ int runHeadless(const Options& options) {
     return 0;
 }
 
+int runWindowed(const Options& options) {
+    zorb::desktop::DesktopOptions desktopOptions;
+    desktopOptions.scale = options.scale.value_or(0);
+    desktopOptions.fullscreen = options.fullscreen;
+    desktopOptions.record = options.record.value_or("");
+    desktopOptions.replay = options.replay.value_or("");
+    zorb::desktop::Desktop desktop(desktopOptions);
+    zorb::Runtime runtime(desktop);
+    zorb::Game game(runtime);
+    zorb::Scene* start = nullptr;
+    if (options.start) {
+        start = game.findScene(*options.start);
+        if (!start) return usageError("unknown scene '" + *options.start + "'");
+    }
+    try {
+        desktop.open();
+        desktop.attach(runtime);
+        desktop.run([&] {
+            if (start) {
+                game.startAt(*start);
+            } else {
+                game.start();
+            }
+        });
+    } catch (const zorb::Exit& exit) {
+        return exit.status;
+    } catch (const zorb::desktop::DesktopError& error) {
+        std::cerr << "zorbland: " << error.what() << "\n";
+        return 1;
+    } catch (const zorb::desktop::MissingPicture& error) {
+        std::cerr << "zorbland: " << error.what() << "\n";
+        return 1;
+    } catch (const std::exception& error) {
+        std::cerr << "zorbland: " << error.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -79,9 +134,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        auto value = [&](const char* what) -> std::optional<std::string> {
+        auto value = [&]() -> std::optional<std::string> {
             if (i + 1 >= args.size()) return std::nullopt;
-            (void)what;
             return args[++i];
         };
         if (a == "--help" || a == "-h") {
@@ -93,20 +147,37 @@ int main(int argc, char** argv) {
         } else if (a == "--headless") {
             options.headless = true;
         } else if (a == "--script") {
-            options.script = value("FILE");
+            options.script = value();
             if (!options.script) return usageError("--script needs a file name or -");
         } else if (a == "--start") {
-            options.start = value("SCENE");
+            options.start = value();
             if (!options.start) return usageError("--start needs a scene name");
+        } else if (a == "--scale") {
+            const auto n = value();
+            if (!n || n->empty() || n->size() > 2 || n->find_first_not_of("0123456789") != std::string::npos ||
+                std::stoi(*n) < 1 || std::stoi(*n) > 8) {
+                return usageError("--scale needs a whole number from 1 to 8");
+            }
+            options.scale = std::stoi(*n);
+        } else if (a == "--fullscreen") {
+            options.fullscreen = true;
+        } else if (a == "--record") {
+            options.record = value();
+            if (!options.record) return usageError("--record needs a file name");
+        } else if (a == "--replay") {
+            options.replay = value();
+            if (!options.replay) return usageError("--replay needs a file name");
         } else {
             return usageError("unknown option '" + a + "'");
         }
     }
     if (options.headless) {
         if (!options.script) return usageError("--headless needs --script FILE");
+        if (options.fullscreen || options.record || options.replay) {
+            return usageError("--fullscreen, --record and --replay need the window (drop --headless)");
+        }
         return runHeadless(options);
     }
     if (options.script) return usageError("--script needs --headless");
-    std::cerr << "zorbland: this build has no window system yet; use --headless --script FILE\n";
-    return 2;
+    return runWindowed(options);
 }

@@ -1,0 +1,482 @@
+#include "desktop/Desktop.h"
+
+#include <SDL_image.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+#include <time.h>
+
+#include "desktop/DesktopImpl.h"
+#include "desktop/Look.h"
+#include "runtime/Controls.h"
+#include "runtime/Scene.h"
+
+namespace zorb::desktop {
+
+namespace {
+
+bool hasDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) {
+        const char* v = std::getenv(name);
+        if (v && *v) return true;
+    }
+    return false;
+}
+
+// The largest whole scale at which the desktop fits the display.
+int fittingScale() {
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
+    // Leave room for the window's own frame.
+    const int sx = (usable.w - 16) / kScreenWidth;
+    const int sy = (usable.h - 48) / kScreenHeight;
+    return std::max(1, std::min(sx, sy));
+}
+
+std::string screenshotName() {
+    const std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&now, &tm);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &tm);
+    std::string name = std::string("zorbland-") + stamp + ".png";
+    for (int n = 2; std::filesystem::exists(name); ++n) {
+        name = std::string("zorbland-") + stamp + "-" + std::to_string(n) + ".png";
+    }
+    return name;
+}
+
+}  // namespace
+
+// --- DesktopImpl ----------------------------------------------------------------
+
+DesktopImpl::DesktopImpl(DesktopOptions o, Clock* c)
+    : options(std::move(o)), clock(c ? *c : systemClock) {}
+
+DesktopImpl::~DesktopImpl() {
+    painter.reset();
+    fonts.reset();
+    pictures.reset();
+    if (renderer) SDL_DestroyRenderer(renderer);
+    if (window) SDL_DestroyWindow(window);
+    if (sdlStarted) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+void DesktopImpl::open() {
+    if (!options.record.empty()) {
+        recordFile.open(options.record, std::ios::out | std::ios::trunc);
+        if (!recordFile) throw DesktopError("cannot write the recording " + options.record);
+        recorder = std::make_unique<Recorder>(recordFile);
+    }
+    if (!options.replay.empty()) {
+        std::ifstream in(options.replay);
+        if (!in) throw DesktopError("cannot read the recording " + options.replay);
+        try {
+            replay = parseRecording(in, options.replay);
+        } catch (const ReplayError& e) {
+            throw DesktopError(e.what());
+        }
+        replaying = !replay.empty();
+    }
+    if (const char* v = std::getenv("ZORBLAND_EXIT_AFTER_FIRST_FRAME"); v && *v) {
+        exitAfterFirstFrame = true;
+    }
+
+    if (!hasDisplay()) throw DesktopError("no display: set DISPLAY or use --headless");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        throw DesktopError(std::string("no display: set DISPLAY or use --headless (") + SDL_GetError() + ")");
+    }
+    sdlStarted = true;
+
+    try {
+        fonts = std::make_unique<Fonts>(findFace());
+    } catch (const NoFace& e) {
+        throw DesktopError(e.what());
+    } catch (const std::runtime_error& e) {
+        throw DesktopError(e.what());
+    }
+    pictures = std::make_unique<Pictures>(options.assets.empty() ? Pictures::defaultDirectory()
+                                                                 : options.assets);
+
+    const int scale = options.scale > 0 ? options.scale : fittingScale();
+    Uint32 flags = SDL_WINDOW_RESIZABLE;
+    if (options.fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    window = SDL_CreateWindow("ZORBLAND", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                              kScreenWidth * scale, kScreenHeight * scale, flags);
+    if (!window) throw DesktopError(std::string("cannot open a window: ") + SDL_GetError());
+    SDL_SetWindowMinimumSize(window, kScreenWidth / 2, kScreenHeight / 2);
+    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+    if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer) throw DesktopError(std::string("cannot draw in the window: ") + SDL_GetError());
+    painter = std::make_unique<Painter>(renderer, *pictures, *fonts);
+    updateView();
+}
+
+void DesktopImpl::updateView() {
+    int w = 0, h = 0;
+    SDL_GetRendererOutputSize(renderer, &w, &h);
+    painter->setView(View::fit(w, h));
+    dirty = true;
+}
+
+GameTime DesktopImpl::gameNow() {
+    return anchorGame + static_cast<GameTime>(clock.now() - anchorWall);
+}
+
+void DesktopImpl::rebase() {
+    anchorWall = clock.now();
+    anchorGame = runtime->now();
+}
+
+Interaction DesktopImpl::interaction() const {
+    Interaction i;
+    if (pressed && pressedInside) i.pressed = pressed;
+    i.okPressed = okHeld;
+    return i;
+}
+
+void DesktopImpl::present(bool force) {
+    if (!force && !dirty && paintedRevision == runtime->revision()) return;
+    paintedRevision = runtime->revision();
+    dirty = false;
+    painter->paint(*runtime, layout, interaction());
+    SDL_RenderPresent(renderer);
+    if (firstFrame) {
+        firstFrame = false;
+        if (exitAfterFirstFrame) {
+            timespec ts{};
+            clock_gettime(CLOCK_MONOTONIC, &ts);
+            std::cerr << "first frame " << (ts.tv_sec * 1000000LL + ts.tv_nsec / 1000) << "\n";
+            throw Exit{0};
+        }
+    }
+}
+
+void DesktopImpl::toggleFullscreen() {
+    const bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+    SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    updateView();
+}
+
+void DesktopImpl::screenshot() {
+    const std::string name = screenshotName();
+    painter->paint(*runtime, layout, interaction());
+    int w = 0, h = 0;
+    SDL_GetRendererOutputSize(renderer, &w, &h);
+    SDL_Surface* shot = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
+    bool ok = shot && SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, shot->pixels,
+                                           shot->pitch) == 0;
+    ok = ok && IMG_SavePNG(shot, name.c_str()) == 0;
+    if (ok) {
+        std::cerr << "zorbland: screenshot " << name << "\n";
+    } else {
+        std::cerr << "zorbland: cannot write the screenshot " << name << ": " << SDL_GetError() << "\n";
+    }
+    if (shot) SDL_FreeSurface(shot);
+    SDL_RenderPresent(renderer);
+    paintedRevision = runtime->revision();
+}
+
+// --- input ------------------------------------------------------------------
+
+void DesktopImpl::handle(const SDL_Event& e) {
+    switch (e.type) {
+        case SDL_QUIT: throw Exit{0};
+        case SDL_WINDOWEVENT:
+            if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) updateView();
+            if (e.window.event == SDL_WINDOWEVENT_EXPOSED) dirty = true;
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+        case SDL_MOUSEMOTION: {
+            float px = 0, py = 0;
+            if (e.type == SDL_MOUSEMOTION) {
+                px = static_cast<float>(e.motion.x);
+                py = static_cast<float>(e.motion.y);
+            } else {
+                if (e.button.button != SDL_BUTTON_LEFT) break;
+                px = static_cast<float>(e.button.x);
+                py = static_cast<float>(e.button.y);
+            }
+            // The pointer arrives in window coordinates; the output may have
+            // more pixels than that on a high-density screen.
+            int ww = 1, wh = 1, ow = 1, oh = 1;
+            SDL_GetWindowSize(window, &ww, &wh);
+            SDL_GetRendererOutputSize(renderer, &ow, &oh);
+            px = px * ow / std::max(1, ww);
+            py = py * oh / std::max(1, wh);
+            float x = 0, y = 0;
+            painter->view().toLogical(px, py, x, y);
+            if (e.type == SDL_MOUSEBUTTONDOWN) mouseDown(x, y);
+            if (e.type == SDL_MOUSEBUTTONUP) mouseUp(x, y);
+            if (e.type == SDL_MOUSEMOTION) mouseMove(x, y);
+            break;
+        }
+        case SDL_KEYDOWN: key(e.key); break;
+        default: break;
+    }
+}
+
+void DesktopImpl::mouseDown(float x, float y) {
+    if (runtime->messageBoxOpen()) {
+        // Only the box answers while it is open.
+        if (painter->messageBoxShape(runtime->messageBoxText()).ok.contains(x, y)) {
+            okHeld = true;
+            dirty = true;
+        }
+        return;
+    }
+    const Hit hit = hitTest(*runtime, layout, painter->pictureSize(), x, y);
+    if (!hit.scene) return;
+    runtime->bringToFront(*hit.scene);
+    if (hit.where == Hit::Where::Title) {
+        const Box f = layout.frame(*hit.scene);
+        dragging = hit.scene;
+        grabX = x - f.x;
+        grabY = y - f.y;
+        return;
+    }
+    if (hit.control && !replaying) {
+        pressed = hit.control;
+        pressedInside = true;
+        dirty = true;
+    }
+}
+
+void DesktopImpl::mouseMove(float x, float y) {
+    if (dragging) {
+        layout.moveTo(*dragging, x - grabX, y - grabY);
+        dirty = true;
+        return;
+    }
+    if (pressed) {
+        const Hit hit = hitTest(*runtime, layout, painter->pictureSize(), x, y);
+        const bool inside = hit.control == pressed;
+        if (inside != pressedInside) {
+            pressedInside = inside;
+            dirty = true;
+        }
+    }
+    if (okHeld || runtime->messageBoxOpen()) {
+        // The OK button looks pressed only while the pointer is on it.
+        const bool on = painter->messageBoxShape(runtime->messageBoxText()).ok.contains(x, y);
+        if (okHeld != on && (okHeld || (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK))) {
+            okHeld = on;
+            dirty = true;
+        }
+    }
+}
+
+void DesktopImpl::mouseUp(float x, float y) {
+    dragging = nullptr;
+    if (runtime->messageBoxOpen()) {
+        if (okHeld && painter->messageBoxShape(runtime->messageBoxText()).ok.contains(x, y) &&
+            !replaying) {
+            okDone = true;
+        }
+        okHeld = false;
+        dirty = true;
+        return;
+    }
+    Control* target = pressed;
+    pressed = nullptr;
+    if (!target) return;
+    dirty = true;
+    const Hit hit = hitTest(*runtime, layout, painter->pictureSize(), x, y);
+    if (hit.control == target) deliver(*target);
+}
+
+void DesktopImpl::key(const SDL_KeyboardEvent& k) {
+    const KeyAction action = keyAction(k.keysym.sym, k.keysym.mod, runtime->messageBoxOpen());
+    switch (action) {
+        case KeyAction::None: break;
+        case KeyAction::Fullscreen:
+            if (!k.repeat) toggleFullscreen();
+            break;
+        case KeyAction::Screenshot:
+            if (!k.repeat) screenshot();
+            break;
+        case KeyAction::Ok:
+            if (!k.repeat && !replaying) okDone = true;
+            break;
+        case KeyAction::Up:
+        case KeyAction::Right:
+        case KeyAction::Down:
+        case KeyAction::Left:
+            if (k.repeat || replaying || pressed) break;
+            if (CommandButton* button = arrowButton(*runtime, layout, action)) deliver(*button);
+            break;
+    }
+}
+
+void DesktopImpl::deliver(Control& control) {
+    // A control with no click handler takes the click and does nothing.
+    if (control.kind() == ControlKind::Timer || control.kind() == ControlKind::Line) return;
+    if (!static_cast<VisualControl&>(control).hasClickHandler()) return;
+    if (recorder) recorder->command("click " + control.scene().name() + "." + control.name(), runtime->now());
+    runtime->click(control);
+    dirty = true;
+}
+
+// --- replay -------------------------------------------------------------------
+
+void DesktopImpl::runReplay() {
+    while (replaying && replayAt < replay.size()) {
+        const ReplayStep& s = replay[replayAt];
+        if (s.kind == ReplayStep::Kind::Wait) {
+            if (!replayWaitEnd) replayWaitEnd = runtime->now() + s.ms;
+            if (runtime->now() < *replayWaitEnd) return;
+            replayWaitEnd.reset();
+            ++replayAt;
+        } else if (s.kind == ReplayStep::Kind::Draw) {
+            runtime->fixNextDraw(s.outcome);
+            ++replayAt;
+        } else if (s.kind == ReplayStep::Kind::Ok) {
+            ++replayAt;  // no box is open: nothing to press
+        } else {
+            ++replayAt;
+            Scene* scene = runtime->findScene(s.target.substr(0, s.target.find('.')));
+            Control* c = scene ? scene->findControl(s.target.substr(s.target.find('.') + 1)) : nullptr;
+            if (c && c->clickable()) {
+                if (recorder) recorder->command("click " + s.target, runtime->now());
+                runtime->click(*c);
+                dirty = true;
+            }
+        }
+    }
+    if (replayAt >= replay.size()) replaying = false;  // the player takes over
+}
+
+void DesktopImpl::runReplayInBox(std::uint64_t boxOpened) {
+    while (replaying && replayAt < replay.size()) {
+        const ReplayStep& s = replay[replayAt];
+        if (s.kind == ReplayStep::Kind::Draw) {
+            runtime->fixNextDraw(s.outcome);
+            ++replayAt;
+        } else if (s.kind == ReplayStep::Kind::Ok) {
+            if (clock.now() - boxOpened < kReplayBoxPauseMs) return;
+            ++replayAt;
+            okDone = true;
+            return;
+        } else {
+            ++replayAt;  // waits and clicks go nowhere while a box is open
+        }
+    }
+    if (replayAt >= replay.size()) replaying = false;
+}
+
+// --- the loops ------------------------------------------------------------------
+
+int DesktopImpl::timeout() {
+    if (replaying && replayAt < replay.size() && replay[replayAt].kind != ReplayStep::Kind::Wait) return 0;
+    std::optional<GameTime> due = runtime->nextDue();
+    if (replayWaitEnd) due = due ? std::min(*due, *replayWaitEnd) : *replayWaitEnd;
+    if (!due) return -1;
+    const GameTime wait = *due - gameNow();
+    return static_cast<int>(std::clamp<GameTime>(wait, kBatchMs, 1000 * 60 * 60));
+}
+
+void DesktopImpl::step() {
+    runReplay();
+    GameTime target = gameNow();
+    if (replayWaitEnd) target = std::min(target, *replayWaitEnd);
+    if (target > runtime->now()) runtime->advanceTo(target);
+    runReplay();
+    present();
+    SDL_Event e;
+    if (clock.wait(e, timeout())) {
+        handle(e);
+        while (clock.poll(e)) handle(e);
+    }
+}
+
+void DesktopImpl::loop() {
+    for (;;) step();
+}
+
+void DesktopImpl::messageBox() {
+    pressed = nullptr;
+    dragging = nullptr;
+    okHeld = false;
+    okDone = false;
+    dirty = true;
+    const std::uint64_t opened = clock.now();
+    while (!okDone) {
+        runReplayInBox(opened);
+        if (okDone) break;
+        present();
+        int wait = -1;
+        if (replaying && replayAt < replay.size() && replay[replayAt].kind == ReplayStep::Kind::Ok) {
+            const std::uint64_t shown = clock.now() - opened;
+            wait = shown >= kReplayBoxPauseMs ? 0 : static_cast<int>(kReplayBoxPauseMs - shown);
+        }
+        SDL_Event e;
+        if (clock.wait(e, wait)) {
+            handle(e);
+            while (!okDone && clock.poll(e)) handle(e);
+        }
+    }
+    okDone = false;
+    okHeld = false;
+    dirty = true;
+    if (recorder) recorder->command("ok", runtime->now());
+    // The game clock stood still while the box was open.
+    rebase();
+}
+
+void DesktopImpl::finish() {
+    if (recorder) recorder->finish(runtime->now());
+}
+
+// --- Desktop ------------------------------------------------------------------
+
+Desktop::Desktop(DesktopOptions options, Clock* clock)
+    : impl_(std::make_unique<DesktopImpl>(std::move(options), clock)) {}
+
+Desktop::~Desktop() = default;
+
+void Desktop::open() { impl_->open(); }
+
+void Desktop::attach(Runtime& runtime) { impl_->runtime = &runtime; }
+
+void Desktop::run(const std::function<void()>& start) {
+    DesktopImpl& d = *impl_;
+    try {
+        d.anchorWall = d.clock.now();
+        d.anchorGame = d.runtime->now();
+        start();
+        // Start-up (a box at the title, say) may have taken wall time.
+        d.rebase();
+        d.loop();
+    } catch (...) {
+        // The recording keeps what was played, however the game ended.
+        d.finish();
+        throw;
+    }
+    throw Exit{0};
+}
+
+void Desktop::messageBox(const std::string&) { impl_->messageBox(); }
+
+void Desktop::beep() { impl_->beeper.beep(); }
+
+void Desktop::log(GameTime time, const std::string& event) {
+    DesktopImpl& d = *impl_;
+    if (d.transcript) d.transcript(time, event);
+    if (event.rfind("draw ", 0) == 0 && d.recorder) d.recorder->drawn(std::atoi(event.c_str() + 5));
+    if (event.rfind("unload ", 0) == 0 && d.runtime) {
+        // Shown again later, the window opens centred again.
+        if (Scene* s = d.runtime->findScene(event.substr(7))) d.layout.forget(*s);
+        if (d.pressed && &d.pressed->scene() == d.runtime->findScene(event.substr(7))) d.pressed = nullptr;
+        if (d.dragging && d.dragging == d.runtime->findScene(event.substr(7))) d.dragging = nullptr;
+    }
+}
+
+void Desktop::setTranscript(std::function<void(GameTime, const std::string&)> listener) {
+    impl_->transcript = std::move(listener);
+}
+
+}  // namespace zorb::desktop

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "desktop/Beeper.h"
+#include "desktop/Clock.h"
+#include "desktop/Desktop.h"
+#include "desktop/Face.h"
+#include "desktop/Keys.h"
+#include "desktop/Layout.h"
+#include "desktop/Painter.h"
+#include "desktop/Pictures.h"
+#include "desktop/Recorder.h"
+#include "desktop/Replay.h"
+#include "runtime/Runtime.h"
+
+namespace zorb::desktop {
+
+// How long a replay leaves each message box on the screen before it presses
+// OK: the recording keeps only game time, which stands still in a box.
+inline constexpr std::uint64_t kReplayBoxPauseMs = 1500;
+
+// The shortest sleep between two wake-ups while timers run. The game's
+// 1-ms timers are then delivered in batches, in order and on the game clock,
+// instead of waking the machine a thousand times a second.
+inline constexpr int kBatchMs = 10;
+
+struct DesktopImpl {
+    DesktopImpl(DesktopOptions options, Clock* clock);
+    ~DesktopImpl();
+
+    DesktopOptions options;
+    SystemClock systemClock;
+    Clock& clock;
+    Runtime* runtime = nullptr;
+
+    bool sdlStarted = false;
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    std::unique_ptr<Pictures> pictures;
+    std::unique_ptr<Fonts> fonts;
+    std::unique_ptr<Painter> painter;
+    Layout layout;
+    Beeper beeper;
+
+    std::ofstream recordFile;
+    std::unique_ptr<Recorder> recorder;
+    std::vector<ReplayStep> replay;
+    std::size_t replayAt = 0;
+    std::optional<GameTime> replayWaitEnd;
+    bool replaying = false;
+
+    std::function<void(GameTime, const std::string&)> transcript;
+
+    // The game clock runs with the wall clock from this pair on.
+    std::uint64_t anchorWall = 0;
+    GameTime anchorGame = 0;
+
+    // The pointer.
+    Control* pressed = nullptr;      // the control the left button went down on
+    bool pressedInside = false;      // and the pointer is still on it
+    Scene* dragging = nullptr;
+    float grabX = 0, grabY = 0;
+    bool okHeld = false;
+    bool okDone = false;
+
+    std::uint64_t paintedRevision = ~0ull;
+    bool dirty = true;
+    bool firstFrame = true;
+    bool exitAfterFirstFrame = false;
+
+    // --- the pieces ---------------------------------------------------
+    void open();
+    void loop();
+    void step();
+    int timeout();
+    GameTime gameNow();
+    void rebase();
+    void present(bool force = false);
+    void updateView();
+    void toggleFullscreen();
+    void screenshot();
+    void handle(const SDL_Event& event);
+    void mouseDown(float x, float y);
+    void mouseMove(float x, float y);
+    void mouseUp(float x, float y);
+    void key(const SDL_KeyboardEvent& key);
+    void deliver(Control& control);
+    void runReplay();
+    void runReplayInBox(std::uint64_t boxOpened);
+    void messageBox();
+    void finish();
+    Interaction interaction() const;
+};
+
+}  // namespace zorb::desktop

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <istream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace zorb::desktop {
+
+// A recording that cannot be played: "FILE:LINE: reason".
+class ReplayError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One line of a recording, in the script format.
+struct ReplayStep {
+    enum class Kind { Wait, Click, Ok, Draw };
+    Kind kind = Kind::Wait;
+    long long ms = 0;    // Wait
+    std::string target;  // Click: "Form3.Command2"
+    int outcome = 0;     // Draw
+    int line = 0;        // where it stands in the file
+};
+
+// Reads a recording: wait, click, ok and draw lines; blank lines and lines
+// starting with # are skipped. Anything else is refused up front, so a
+// replay never stops half-way on a bad line.
+std::vector<ReplayStep> parseRecording(std::istream& in, const std::string& fileName);
+
+}  // namespace zorb::desktop

@@ -1,0 +1,66 @@
+#include "desktop/Screenshots.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include "desktop/Face.h"
+#include "desktop/Layout.h"
+#include "desktop/Look.h"
+#include "desktop/Painter.h"
+#include "desktop/Pictures.h"
+
+namespace zorb::desktop {
+
+struct Screenshots::Impl {
+    SDL_Surface* surface = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    Pictures pictures;
+    Fonts fonts;
+    Layout layout;  // nothing is ever dragged: every window stands where it opened
+    std::unique_ptr<Painter> painter;
+
+    Impl(int scale, const std::string& assets)
+        : pictures(assets.empty() ? Pictures::defaultDirectory() : assets), fonts(findFace()) {
+        surface = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth * scale, kScreenHeight * scale, 32,
+                                                 SDL_PIXELFORMAT_ARGB8888);
+        if (!surface) throw std::runtime_error(std::string("cannot make a surface: ") + SDL_GetError());
+        renderer = SDL_CreateSoftwareRenderer(surface);
+        if (!renderer) {
+            SDL_FreeSurface(surface);
+            throw std::runtime_error(std::string("cannot draw: ") + SDL_GetError());
+        }
+        painter = std::make_unique<Painter>(renderer, pictures, fonts);
+    }
+    ~Impl() {
+        painter.reset();
+        SDL_DestroyRenderer(renderer);
+        SDL_FreeSurface(surface);
+    }
+};
+
+Screenshots::Screenshots(const Runtime& runtime, int scale, std::string assets)
+    : runtime_(runtime), scale_(scale < 1 ? 1 : scale), assets_(std::move(assets)) {}
+
+Screenshots::~Screenshots() = default;
+
+std::string Screenshots::write(const std::string& file) {
+    // Made at the first shot: a script that takes none needs no face.
+    if (!impl_ && startError_.empty()) {
+        try {
+            impl_ = std::make_unique<Impl>(scale_, assets_);
+        } catch (const std::exception& e) {
+            startError_ = e.what();
+        }
+    }
+    if (!impl_) return startError_;
+    try {
+        impl_->painter->paint(runtime_, impl_->layout);
+    } catch (const MissingPicture& e) {
+        return e.what();
+    }
+    SDL_RenderFlush(impl_->renderer);
+    if (IMG_SavePNG(impl_->surface, file.c_str()) != 0) return IMG_GetError();
+    return {};
+}
+
+}  // namespace zorb::desktop
