@@ -186,7 +186,7 @@ const Painter::TextBlock& Painter::textBlock(const std::string& text, const Text
 }
 
 void Painter::drawText(const std::string& text, const Box& box, const TextStyle& style, bool wrap,
-                       Align align, bool middle, float nudge, int wrapPixels) {
+                       Align align, bool middle, float nudge, int wrapPixels, bool clipToBox) {
     if (text.empty()) return;
     const SDL_Rect area = device(box);
     if (area.w <= 0 || area.h <= 0) return;
@@ -196,6 +196,10 @@ void Painter::drawText(const std::string& text, const Box& box, const TextStyle&
     SDL_Rect to{area.x + shift, area.y + shift, block.width, block.height};
     if (align == Align::Centre) to.x = area.x + (area.w - block.width) / 2 + shift;
     if (middle) to.y = area.y + (area.h - block.height) / 2 + shift;
+    if (!clipToBox) {
+        SDL_RenderCopy(renderer_, block.texture, nullptr, &to);
+        return;
+    }
     SDL_Rect old;
     const bool clipped = SDL_RenderIsClipEnabled(renderer_);
     SDL_RenderGetClipRect(renderer_, &old);
@@ -324,7 +328,13 @@ void Painter::paintControl(const Control& control, const Box& client, const Inte
             const auto& label = static_cast<const Label&>(control);
             const LabelStyle& st = label.style();
             fill(box, st.back);
-            drawText(label.caption(), box, {st.size, st.bold, st.fore}, true, Align::Left, false);
+            // A box of one line keeps its text on that line, even where this
+            // face runs a little wider than the one the scene was laid out
+            // with: better a word past the edge than one cut in half.
+            const int skip = TTF_FontLineSkip(fonts_.get(pixelsFor(st.size), st.bold));
+            const bool oneLine = device(box).h < 2 * skip;
+            drawText(label.caption(), box, {st.size, st.bold, st.fore}, !oneLine, Align::Left, false, 0,
+                     0, !oneLine);
             break;
         }
         case ControlKind::CommandButton:
