@@ -21,7 +21,7 @@ public:
     static constexpr const char* kBeaten = "ポッチーは目の前が真っ暗になった！";
     static constexpr int kSnakeBite = 10;
 
-    Image Image1{this, 1, {960, 480, 750, 765}, "hero_yellow"};
+    Image Image1{this, 1, {960, 480, 750, 765}, "hero_map_yellow"};
     Label Label1{this, 1, {240, 2040, 2295, 615},
                  "注意：このごみ箱の中には猛毒の蛇がいる場合があります！蛇は一回一回移動します。",
                  {.fore = colors::Red}};

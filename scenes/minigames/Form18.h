@@ -26,8 +26,8 @@ public:
 
     static constexpr LabelStyle kOnMagenta{.back = colors::Magenta, .size = 20.25};
 
-    Image Image1{this, 1, {720, 0, 2745, 4380}, "kroppa"};
-    Image Image2{this, 2, {5040, 1560, 3915, 5235}, "hero_big"};
+    Image Image1{this, 1, {720, 0, 2745, 4380}, "croppa"};
+    Image Image2{this, 2, {5040, 1560, 3915, 5235}, "hero_battle"};
     Image Image3{this, 3, {240, 4440, 2250, 2250}, "bottle_empty", &Form18::Image3_Click, Hidden};  // the bottle
     // Picture stores, below the client area: what the bottle shows at stage 2..10.
     Image Image4{this, 4, {240, 9000, 2250, 2250}, "bottle_ice1"};

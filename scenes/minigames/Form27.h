@@ -15,12 +15,12 @@ public:
     static constexpr float kChaserStep = 100;
     static constexpr int kChaserPaceMs = 150;
 
-    Image Image1{this, 1, {400, 400, 750, 765}, "hero_white"};     // ポッチー
+    Image Image1{this, 1, {400, 400, 750, 765}, "hero_map_white"};     // ポッチー
     Image Image2{this, 2, {6000, 3600, 750, 750}, "zaruba_face"};  // the chaser
     Image Image3{this, 3, {7200, 6000, 750, 750}, "safe_house"};
-    Image Image4{this, 4, {1200, 4400, 750, 765}, "hideout"};
-    Image Image5{this, 5, {6800, 1200, 750, 750}, "key"};
-    Image Image6{this, 6, {1200, 6000, 750, 750}, "key"};
+    Image Image4{this, 4, {1200, 4400, 750, 765}, "hideout_shutter"};
+    Image Image5{this, 5, {6800, 1200, 750, 750}, "tile_key"};
+    Image Image6{this, 6, {1200, 6000, 750, 750}, "tile_key"};
     CommandButton Command1{this, 1, {3960, 6000, 495, 855}, "↑", &Form27::Command1_Click, {.visible = Hidden}};
     CommandButton Command2{this, 2, {4440, 6840, 855, 495}, "→", &Form27::Command2_Click, {.visible = Hidden}};
     CommandButton Command3{this, 3, {3960, 7320, 495, 855}, "↓", &Form27::Command3_Click, {.visible = Hidden}};

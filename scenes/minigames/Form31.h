@@ -20,8 +20,8 @@ public:
     static constexpr int kFlightMs = 2000;
     static constexpr int kLimitMs = 20000;
 
-    Image Image1{this, 1, {1200, 1200, 750, 765}, "hero_green"};  // ポッチー
-    Image Image2{this, 2, {4000, 4000, 750, 750}, "boss_face"};   // the boss
+    Image Image1{this, 1, {1200, 1200, 750, 765}, "hero_map_green"};  // ポッチー
+    Image Image2{this, 2, {4000, 4000, 750, 750}, "boss_face_green"};   // the boss
     CommandButton Command1{this, 1, {3720, 5760, 495, 735}, "↑", &Form31::Command1_Click};
     CommandButton Command2{this, 2, {4200, 6480, 735, 495}, "→", &Form31::Command2_Click};
     CommandButton Command3{this, 3, {3720, 6960, 495, 735}, "↓", &Form31::Command3_Click};

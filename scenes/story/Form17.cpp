@@ -27,6 +27,7 @@ void Form17::Timer3_Timer() {
     // The town loads afresh; its carry sequence takes the hero over the wall.
     game().Form13.show();
     unload();
+    game().Form13.Timer15.setInterval(1);
 }
 
 }  // namespace zorb

@@ -20,10 +20,10 @@ public:
     };
 
     // The same drawing at four sizes; the later ones cover the earlier.
-    Image Image1{this, 1, {2520, 2400, 1710, 1800}, "friend_far"};
-    Image Image2{this, 2, {2040, 1920, 2565, 2700}, "friend_near", Hidden};
-    Image Image3{this, 3, {1320, 1320, 3840, 4050}, "friend_nearer", Hidden};
-    Image Image4{this, 4, {240, 360, 5760, 6075}, "friend_close", Hidden};
+    Image Image1{this, 1, {2520, 2400, 1710, 1800}, "friend_loco_114"};
+    Image Image2{this, 2, {2040, 1920, 2565, 2700}, "friend_loco_171", Hidden};
+    Image Image3{this, 3, {1320, 1320, 3840, 4050}, "friend_loco_256", Hidden};
+    Image Image4{this, 4, {240, 360, 5760, 6075}, "friend_loco_384", Hidden};
     Timer Timer1{this, 1, 1000, &Form17::Timer1_Timer};
     Timer Timer2{this, 2, 0, &Form17::Timer2_Timer};
     Timer Timer3{this, 3, 0, &Form17::Timer3_Timer};
