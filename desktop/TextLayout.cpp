@@ -29,7 +29,32 @@ std::size_t sequenceLength(unsigned char lead) {
     return 1;
 }
 
+// UAX #14 (LB1) leaves the class CJ to the tailoring: strict Japanese line
+// breaking treats it as NS, so no line starts with it. The library resolves
+// CJ to ID, which would let a line start with the prolonged sound mark ー;
+// take back the break before it (and before its half-width form ｰ).
+void keepProlongedSoundMarks(const std::string& text, std::vector<char>& breaks) {
+    static const char* const marks[] = {"\xE3\x83\xBC", "\xEF\xBD\xB0"};  // U+30FC, U+FF70
+    for (const char* mark : marks) {
+        for (std::size_t at = text.find(mark, 1); at != std::string::npos; at = text.find(mark, at + 1)) {
+            if (breaks[at - 1] == LINEBREAK_ALLOWBREAK) breaks[at - 1] = LINEBREAK_NOBREAK;
+        }
+    }
+}
+
+// Whether a line may start with this character: the library allows a break
+// between an ideograph and it (not so for 。、」！？ー and their kin).
+bool canStartLine(const std::string& ch) {
+    const std::string pair = "\xE3\x81\x82" + ch;  // あ
+    std::vector<char> breaks(pair.size());
+    set_linebreaks_utf8(reinterpret_cast<const utf8_t*>(pair.data()), pair.size(), "ja", breaks.data());
+    keepProlongedSoundMarks(pair, breaks);
+    return breaks[2] == LINEBREAK_ALLOWBREAK;
+}
+
 // Cuts a piece that has no break opportunity into lines between characters.
+// A closing mark stays at the end of its line even past the edge, as
+// Japanese typesetting hangs punctuation, rather than start the next one.
 void cutByCharacter(const std::string& piece, int width,
                     const std::function<int(const std::string&)>& measure,
                     std::vector<std::string>& lines, std::string& current) {
@@ -37,7 +62,7 @@ void cutByCharacter(const std::string& piece, int width,
         const std::size_t n = std::min(sequenceLength(static_cast<unsigned char>(piece[i])),
                                        piece.size() - i);
         const std::string ch = piece.substr(i, n);
-        if (!current.empty() && measure(current + ch) > width) {
+        if (!current.empty() && measure(current + ch) > width && canStartLine(ch)) {
             lines.push_back(trimEnd(current));
             current.clear();
         }
@@ -84,6 +109,7 @@ std::vector<std::string> wrapText(const std::string& text, int width,
     std::vector<char> breaks(text.size());
     set_linebreaks_utf8(reinterpret_cast<const utf8_t*>(text.data()), text.size(), "ja",
                         breaks.data());
+    keepProlongedSoundMarks(text, breaks);
 
     // Pieces: the text between two break opportunities, each ending either
     // where a break is allowed or where one is mandatory.

@@ -1,0 +1,183 @@
+// Smoke test of the real game in a window, run under a virtual X server
+// (xvfb-run): the window opens, F12 writes a screenshot of the title, the
+// introduction follows three seconds later (a second screenshot), and
+// SIGTERM ends the game cleanly with status 0.
+#include <SDL.h>
+#include <SDL_image.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/keysym.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+int failures = 0;
+void check(bool ok, const std::string& what) {
+    std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
+    if (!ok) ++failures;
+}
+
+Window findWindow(Display* dpy, Window w, const char* name) {
+    char* title = nullptr;
+    if (XFetchName(dpy, w, &title) && title) {
+        const bool match = std::strcmp(title, name) == 0;
+        XFree(title);
+        if (match) return w;
+    }
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int n = 0;
+    if (!XQueryTree(dpy, w, &root, &parent, &children, &n)) return 0;
+    Window found = 0;
+    for (unsigned int i = 0; i < n && !found; ++i) found = findWindow(dpy, children[i], name);
+    if (children) XFree(children);
+    return found;
+}
+
+void sendKey(Display* dpy, Window w, KeySym sym) {
+    XSetInputFocus(dpy, w, RevertToParent, CurrentTime);
+    for (int type : {KeyPress, KeyRelease}) {
+        XKeyEvent e{};
+        e.type = type;
+        e.display = dpy;
+        e.window = w;
+        e.root = DefaultRootWindow(dpy);
+        e.same_screen = True;
+        e.keycode = XKeysymToKeycode(dpy, sym);
+        e.time = CurrentTime;
+        XSendEvent(dpy, w, True, type == KeyPress ? KeyPressMask : KeyReleaseMask,
+                   reinterpret_cast<XEvent*>(&e));
+    }
+    XFlush(dpy);
+}
+
+std::vector<fs::path> shots(const fs::path& dir) {
+    std::vector<fs::path> found;
+    for (const auto& e : fs::directory_iterator(dir)) {
+        if (e.path().extension() == ".png") found.push_back(e.path());
+    }
+    return found;
+}
+
+// Waits for the n-th screenshot to be written completely.
+fs::path waitForShot(const fs::path& dir, std::size_t n) {
+    const auto until = Clock::now() + std::chrono::seconds(5);
+    while (Clock::now() < until) {
+        auto found = shots(dir);
+        if (found.size() >= n) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));  // let it be written out
+            fs::path newest = found.front();
+            for (const auto& p : found) {
+                if (fs::last_write_time(p) >= fs::last_write_time(newest)) newest = p;
+            }
+            return newest;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return {};
+}
+
+Uint32 pixel(SDL_Surface* s, int x, int y) {
+    const auto* row = static_cast<const Uint8*>(s->pixels) + y * s->pitch;
+    return reinterpret_cast<const Uint32*>(row)[x] & 0xFFFFFF;
+}
+
+SDL_Surface* load(const fs::path& p) {
+    SDL_Surface* raw = IMG_Load(p.c_str());
+    if (!raw) return nullptr;
+    SDL_Surface* s = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(raw);
+    return s;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: zorb_desktop_smoke PATH/TO/zorbland\n");
+        return 2;
+    }
+    const fs::path dir = fs::temp_directory_path() / ("zorb_smoke_" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(dir.c_str()) != 0) _exit(127);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        execl(argv[1], argv[1], static_cast<char*>(nullptr));
+        _exit(127);
+    }
+
+    Display* dpy = XOpenDisplay(nullptr);
+    check(dpy != nullptr, "the X server answers");
+    if (!dpy) return 1;
+
+    Window w = 0;
+    const auto until = Clock::now() + std::chrono::seconds(10);
+    while (!w && Clock::now() < until) {
+        w = findWindow(dpy, DefaultRootWindow(dpy), "ZORBLAND");
+        if (!w) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    const auto opened = Clock::now();
+    check(w != 0, "the game window opens");
+
+    if (w) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(800));
+        sendKey(dpy, w, XK_F12);
+        const fs::path first = waitForShot(dir, 1);
+        check(!first.empty(), "F12 writes a screenshot of the title into the current directory");
+        SDL_Surface* title = first.empty() ? nullptr : load(first);
+        if (title) {
+            check(title->w == 800 && title->h == 680, "the screenshot is the 800 × 680 desktop at scale 1");
+            check(pixel(title, 5, 5) == 0x3F6E7C, "the desktop's background at its corner");
+            check(pixel(title, 400, 340) != 0x3F6E7C, "the title window in the middle");
+            check(pixel(title, 150, 200) == 0x3F6E7C, "nothing yet where the introduction will be");
+        }
+
+        // The introduction opens at three seconds.
+        std::this_thread::sleep_until(opened + std::chrono::milliseconds(4500));
+        sendKey(dpy, w, XK_F12);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        fs::path second;
+        const auto until2 = Clock::now() + std::chrono::seconds(5);
+        while (second.empty() && Clock::now() < until2) {
+            if (shots(dir).size() >= 2) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(200));
+                for (const auto& p : shots(dir)) {
+                    if (p != first) second = p;
+                }
+            } else {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            }
+        }
+        check(!second.empty(), "a second screenshot after the title");
+        SDL_Surface* intro = second.empty() ? nullptr : load(second);
+        if (intro) {
+            check(pixel(intro, 150, 200) != 0x3F6E7C, "the introduction's window is on the screen");
+            SDL_FreeSurface(intro);
+        }
+        if (title) SDL_FreeSurface(title);
+    }
+
+    kill(pid, SIGTERM);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    check(WIFEXITED(status) && WEXITSTATUS(status) == 0, "SIGTERM ends the game with status 0");
+    XCloseDisplay(dpy);
+    fs::remove_all(dir);
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,359 @@
+// Record and replay: the recorder's order of lines, the reading of a
+// recording, and the round trip: a session played in a window (offscreen,
+// on a test clock) is recorded, and the recording played headless or in a
+// window again gives the same transcript.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "desktop/Desktop.h"
+#include "desktop/DesktopImpl.h"
+#include "desktop/Recorder.h"
+#include "desktop/Replay.h"
+#include "runtime/Controls.h"
+#include "scenes/Game.h"
+#include "script/ScriptDriver.h"
+
+namespace zorb::desktop {
+namespace {
+
+TEST(Recorder, WritesEveryDrawBeforeTheCommandItHappenedIn) {
+    std::ostringstream out;
+    Recorder r(out);
+    r.drawn(2);                    // at start-up
+    r.command("click A.B", 100);   // after 100 ms
+    r.drawn(3);                    // while the click ran
+    r.drawn(1);                    // in a tick after it
+    r.command("ok", 250);          // a box opened at 250
+    r.drawn(4);                    // the handler went on after OK
+    r.command("click A.C", 250);   // at once, no wait
+    r.finish(400);
+    EXPECT_EQ(out.str(),
+              "draw 2\n"
+              "wait 100\n"
+              "draw 3\n"
+              "draw 1\n"
+              "click A.B\n"
+              "wait 150\n"
+              "draw 4\n"
+              "ok\n"
+              "click A.C\n"
+              "wait 150\n");
+}
+
+TEST(Replay, ReadsRecordingsAndRefusesAnythingElse) {
+    std::istringstream good("# a session\n\nwait 100\ndraw 3\nclick Form3.Command2\nok\n  wait 5  \n");
+    const auto steps = parseRecording(good, "s.rec");
+    ASSERT_EQ(steps.size(), 5u);
+    EXPECT_EQ(steps[0].kind, ReplayStep::Kind::Wait);
+    EXPECT_EQ(steps[0].ms, 100);
+    EXPECT_EQ(steps[1].outcome, 3);
+    EXPECT_EQ(steps[2].target, "Form3.Command2");
+    EXPECT_EQ(steps[2].line, 5);
+    EXPECT_EQ(steps[3].kind, ReplayStep::Kind::Ok);
+    EXPECT_EQ(steps[4].ms, 5);
+
+    struct Bad {
+        const char* text;
+        const char* error;
+    };
+    const Bad bad[] = {
+        {"wait\n", "s.rec:1: wait needs whole milliseconds"},
+        {"wait -5\n", "s.rec:1: wait needs whole milliseconds"},
+        {"\ndraw 5\n", "s.rec:2: draw needs 1, 2, 3 or 4"},
+        {"click Form3\n", "s.rec:1: click needs SCENE.CONTROL"},
+        {"ok now\n", "s.rec:1: ok takes nothing after it"},
+        {"set Form4.Text1 5\n", "s.rec:1: a recording holds only wait, click, ok and draw lines, not 'set'"},
+    };
+    for (const Bad& b : bad) {
+        std::istringstream in(b.text);
+        try {
+            parseRecording(in, "s.rec");
+            ADD_FAILURE() << "accepted " << b.text;
+        } catch (const ReplayError& e) {
+            EXPECT_EQ(std::string(e.what()), b.error);
+        }
+    }
+}
+
+// Wall time that moves only when the desktop waits, and input that arrives
+// at set times: a session in a window that takes no real time.
+class TestClock : public Clock {
+public:
+    struct Action {
+        std::uint64_t at;
+        std::function<void()> act;
+    };
+    std::deque<Action> actions;  // in time order
+    std::function<bool()> finished;  // once true (and nothing is left to do), the window closes
+    std::uint64_t t = 0;
+    std::uint64_t limit = 10 * 60 * 1000;
+
+    std::uint64_t now() override { return t; }
+    bool poll(SDL_Event& e) override { return SDL_PollEvent(&e) == 1; }
+    bool wait(SDL_Event& e, int timeout) override {
+        if (SDL_PollEvent(&e)) return true;
+        if ((finished && finished() && actions.empty()) || t > limit) {
+            quit();
+            return SDL_PollEvent(&e) == 1;
+        }
+        const std::uint64_t until = timeout < 0 ? UINT64_MAX : t + static_cast<std::uint64_t>(timeout);
+        if (!actions.empty() && actions.front().at <= until) {
+            t = std::max(t, actions.front().at);
+            const auto act = actions.front().act;
+            actions.pop_front();
+            act();
+            return SDL_PollEvent(&e) == 1;
+        }
+        if (timeout < 0) {
+            quit();  // nothing will ever happen again
+            return SDL_PollEvent(&e) == 1;
+        }
+        t = until;
+        return false;
+    }
+    void at(std::uint64_t when, std::function<void()> act) { actions.push_back({when, std::move(act)}); }
+
+private:
+    static void quit() {
+        SDL_Event q{};
+        q.type = SDL_QUIT;
+        SDL_PushEvent(&q);
+    }
+};
+
+void push(const SDL_Event& e) {
+    SDL_Event copy = e;
+    SDL_PushEvent(&copy);
+}
+
+// A click of the left button at the middle of a control, as the pointer
+// would make it: only if the control is on the screen now.
+void clickControl(DesktopImpl& d, Control& c) {
+    if (!c.scene().loaded() || !c.visible()) return;
+    Box box = controlBox(c, d.painter->pictureSize());
+    const Box client = d.layout.client(c.scene());
+    const View& v = d.painter->view();
+    const int x = static_cast<int>(v.offsetX + (client.x + box.x + box.w / 2) * v.scale);
+    const int y = static_cast<int>(v.offsetY + (client.y + box.y + box.h / 2) * v.scale);
+    SDL_Event e{};
+    e.type = SDL_MOUSEBUTTONDOWN;
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.x = x;
+    e.button.y = y;
+    push(e);
+    e.type = SDL_MOUSEBUTTONUP;
+    push(e);
+}
+
+void pressKey(SDL_Keycode key) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = key;
+    push(e);
+}
+
+struct Session {
+    std::vector<std::string> transcript;
+    std::string recording;
+};
+
+std::string tempFile(const std::string& name) {
+    return (std::filesystem::temp_directory_path() / (name + "_" + std::to_string(::getpid()))).string();
+}
+
+// Plays in a window: `script` arms the clock's input once the game exists.
+Session playWindowed(const std::string& start, DesktopOptions options,
+                     const std::function<void(TestClock&, DesktopImpl&, Game&)>& script) {
+    TestClock clock;
+    options.scale = 1;
+    options.assets = ZORB_ASSETS_DIR;
+    Desktop desktop(options, &clock);
+    Runtime runtime(desktop);
+    Game game(runtime);
+    Session session;
+    desktop.setTranscript([&](GameTime t, const std::string& e) {
+        session.transcript.push_back(std::to_string(t) + " " + e);
+    });
+    desktop.open();
+    desktop.attach(runtime);
+    script(clock, desktop.impl(), game);
+    try {
+        desktop.run([&] {
+            if (start.empty()) {
+                game.start();
+            } else {
+                game.startAt(*game.findScene(start));
+            }
+        });
+    } catch (const Exit&) {
+    }
+    if (!options.record.empty()) {
+        std::ifstream in(options.record);
+        std::stringstream b;
+        b << in.rdbuf();
+        session.recording = b.str();
+    }
+    return session;
+}
+
+std::vector<std::string> playHeadless(const std::string& start, const std::string& script) {
+    std::istringstream in(script);
+    std::ostringstream out;
+    ScriptDriver driver(in, "recording", out);
+    Runtime runtime(driver);
+    Game game(runtime);
+    driver.attach(game, runtime);
+    try {
+        if (start.empty()) {
+            game.start();
+        } else {
+            game.startAt(*game.findScene(start));
+        }
+        driver.run();
+    } catch (const Exit&) {
+    }
+    std::vector<std::string> lines;
+    std::istringstream split(out.str());
+    for (std::string line; std::getline(split, line);) lines.push_back(line);
+    return lines;
+}
+
+// Through the title and the introduction into the first town; a few steps
+// with the arrow keys and clicks, the item box and back.
+void openingSession(TestClock& clock, DesktopImpl& d, Game& game) {
+    Scene& intro = *game.findScene("Form2");
+    Scene& town = *game.findScene("Form3");
+    for (int page = 0; page < 7; ++page) {
+        clock.at(3600 + 400 * page, [&] { clickControl(d, *intro.findControl("Command1")); });
+    }
+    clock.at(7000, [] { pressKey(SDLK_UP); });
+    clock.at(7300, [] { pressKey(SDLK_LEFT); });
+    clock.at(7600, [] { pressKey(SDLK_a); });  // does nothing
+    clock.at(7900, [&] { clickControl(d, *town.findControl("Command2")); });
+    clock.at(8200, [&] { clickControl(d, *town.findControl("Command3")); });
+    // Answer any box that may be open.
+    for (std::uint64_t t = 8300; t < 12000; t += 250) clock.at(t, [] { pressKey(SDLK_RETURN); });
+    clock.at(12000, [&] { clickControl(d, *town.findControl("Command5")); });  // ◎: the item box
+    clock.at(12500, [&] {
+        if (Scene* box = game.findScene("Form5")) clickControl(d, *box->findControl("Command4"));
+    });
+    clock.at(13000, [] { pressKey(SDLK_DOWN); });
+    clock.finished = [&] { return clock.t >= 14000; };
+}
+
+// A ghost battle: attacks, boxes answered with the keys, the random draws.
+void battleSession(TestClock& clock, DesktopImpl& d, Game& game) {
+    Scene& battle = *game.findScene("Form10");
+    for (std::uint64_t t = 300; t < 40000; t += 700) {
+        clock.at(t, [&] { clickControl(d, *battle.findControl("Command1")); });
+        clock.at(t + 350, [] { pressKey(SDLK_SPACE); });
+    }
+    clock.finished = [&] { return clock.t >= 40000; };
+}
+
+class RoundTrip : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(RoundTrip, RecordingReplaysToTheSameTranscript) {
+    const std::string name = GetParam();
+    const std::string start = name == "battle" ? "Form10" : "";
+    const auto session = name == "battle" ? battleSession : openingSession;
+
+    DesktopOptions recordOptions;
+    recordOptions.record = tempFile("zorb_" + name + ".rec");
+    const Session played = playWindowed(start, recordOptions, session);
+    ASSERT_FALSE(played.recording.empty());
+    ASSERT_GT(played.transcript.size(), 5u);
+    if (name == "opening") {
+        EXPECT_NE(std::find(played.transcript.begin(), played.transcript.end(), "3000 show Form2"),
+                  played.transcript.end());
+        EXPECT_NE(played.recording.find("click Form2.Command1\n"), std::string::npos);
+        EXPECT_NE(played.recording.find("click Form3.Command1\n"), std::string::npos) << "↑ pressed ↑";
+        EXPECT_NE(played.recording.find("click Form3.Command4\n"), std::string::npos) << "← pressed ←";
+    }
+    // Every draw the game made is in the recording, in order.
+    std::string draws, recordedDraws;
+    for (const auto& line : played.transcript) {
+        if (line.find(" draw ") != std::string::npos) draws += line.substr(line.find(" draw ") + 1) + "\n";
+    }
+    std::istringstream rec(played.recording);
+    for (std::string line; std::getline(rec, line);) {
+        if (line.rfind("draw ", 0) == 0) recordedDraws += line + "\n";
+    }
+    EXPECT_EQ(recordedDraws, draws);
+    if (name == "battle") {
+        EXPECT_FALSE(draws.empty()) << "the battle made no draw";
+    }
+
+    // Headless, the recording plays the same game.
+    EXPECT_EQ(playHeadless(start, played.recording), played.transcript) << played.recording;
+
+    // And in a window again.
+    DesktopOptions replayOptions;
+    replayOptions.replay = recordOptions.record;
+    Session replayed = playWindowed(start, replayOptions, [](TestClock& clock, DesktopImpl& d, Game&) {
+        clock.finished = [&d] { return !d.replaying; };
+    });
+    EXPECT_EQ(replayed.transcript, played.transcript);
+    std::filesystem::remove(recordOptions.record);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sessions, RoundTrip, ::testing::Values("opening", "battle"));
+
+TEST(Desktop, RefusesARecordingItCannotWriteOrRead) {
+    TestClock clock;
+    DesktopOptions o;
+    o.record = "/nonexistent-dir/session.rec";
+    Desktop a(o, &clock);
+    EXPECT_THROW(
+        {
+            try {
+                a.open();
+            } catch (const DesktopError& e) {
+                EXPECT_EQ(std::string(e.what()), "cannot write the recording /nonexistent-dir/session.rec");
+                throw;
+            }
+        },
+        DesktopError);
+    DesktopOptions r;
+    r.replay = "/nonexistent-dir/session.rec";
+    Desktop b(r, &clock);
+    EXPECT_THROW(b.open(), DesktopError);
+}
+
+TEST(Desktop, ClosingTheWindowInsideABoxEndsCleanly) {
+    // The title has no box; the game-over scene's picture opens one.
+    TestClock clock;
+    DesktopOptions o;
+    o.scale = 1;
+    o.assets = ZORB_ASSETS_DIR;
+    Desktop desktop(o, &clock);
+    Runtime runtime(desktop);
+    Game game(runtime);
+    desktop.open();
+    desktop.attach(runtime);
+    Scene& over = *game.findScene("Form11");
+    bool boxSeen = false;
+    clock.at(500, [&] { clickControl(desktop.impl(), *over.findControl("Image1")); });
+    clock.at(900, [&] {
+        boxSeen = runtime.messageBoxOpen();
+        SDL_Event q{};
+        q.type = SDL_QUIT;
+        SDL_PushEvent(&q);
+    });
+    int status = -1;
+    try {
+        desktop.run([&] { game.startAt(over); });
+    } catch (const Exit& e) {
+        status = e.status;
+    }
+    EXPECT_TRUE(boxSeen);
+    EXPECT_EQ(status, 0);
+    EXPECT_FALSE(runtime.messageBoxOpen());
+}
+
+}  // namespace
+}  // namespace zorb::desktop
