@@ -86,6 +86,12 @@ void DesktopImpl::open() {
     }
 
     if (!hasDisplay()) throw DesktopError("no display: set DISPLAY or use --headless");
+    // The screen is drawn with SDL's software renderer straight into the
+    // window's framebuffer: a frame at scale 2 takes a couple of
+    // milliseconds and is drawn only when something changed, while bringing
+    // up OpenGL (which SDL otherwise probes for, even for the software
+    // renderer) costs a quarter of a second and tens of megabytes.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         throw DesktopError(std::string("no display: set DISPLAY or use --headless (") + SDL_GetError() + ")");
     }
@@ -108,8 +114,7 @@ void DesktopImpl::open() {
                               kScreenWidth * scale, kScreenHeight * scale, flags);
     if (!window) throw DesktopError(std::string("cannot open a window: ") + SDL_GetError());
     SDL_SetWindowMinimumSize(window, kScreenWidth / 2, kScreenHeight / 2);
-    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
-    if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
     if (!renderer) throw DesktopError(std::string("cannot draw in the window: ") + SDL_GetError());
     painter = std::make_unique<Painter>(renderer, *pictures, *fonts);
     updateView();
