@@ -3,7 +3,7 @@
 set -eu
 packages="cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libfontconfig-dev libunibreak-dev
-  fonts-ipafont-gothic librsvg2-bin xvfb xauth"
+  libx11-dev fonts-ipafont-gothic librsvg2-bin xvfb xauth"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -357,3 +357,48 @@ TEST(Desktop, ClosingTheWindowInsideABoxEndsCleanly) {
 
 }  // namespace
 }  // namespace zorb::desktop
+
+namespace zorb::desktop {
+namespace {
+
+TEST(Desktop, F11TogglesFullscreenAndTheDesktopFollowsTheWindowsSize) {
+    TestClock clock;
+    DesktopOptions o;
+    o.scale = 1;
+    o.assets = ZORB_ASSETS_DIR;
+    Desktop desktop(o, &clock);
+    Runtime runtime(desktop);
+    Game game(runtime);
+    desktop.open();
+    desktop.attach(runtime);
+    DesktopImpl& d = desktop.impl();
+    bool full = false, back = false;
+    float fullScale = 0;
+    clock.at(100, [] { pressKey(SDLK_F11); });
+    clock.at(200, [&] {
+        full = (SDL_GetWindowFlags(d.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+        fullScale = d.painter->view().scale;
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.keysym.sym = SDLK_RETURN;
+        e.key.keysym.mod = KMOD_LALT;
+        push(e);
+    });
+    clock.at(300, [&] { back = (SDL_GetWindowFlags(d.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == 0; });
+    clock.finished = [&] { return clock.t >= 400; };
+    try {
+        desktop.run([&] { game.start(); });
+    } catch (const Exit&) {
+    }
+    EXPECT_TRUE(full);
+    EXPECT_TRUE(back) << "Alt+Enter toggles it back";
+    int w = 0, h = 0;
+    SDL_DisplayMode mode;
+    SDL_GetDesktopDisplayMode(0, &mode);
+    w = mode.w;
+    h = mode.h;
+    EXPECT_FLOAT_EQ(fullScale, View::fit(w, h).scale) << "the desktop fills the display";
+}
+
+}  // namespace
+}  // namespace zorb::desktop

@@ -246,3 +246,34 @@ TEST(GameScreen, KnownColoursOfTheGhostBattleAndTheFirstTown) {
 
 }  // namespace
 }  // namespace zorb::desktop
+
+namespace zorb::desktop {
+namespace {
+
+TEST(View, TheDesktopFillsTheWindowAtTheLargestScaleThatFitsAndStaysCentred) {
+    struct Case {
+        int w, h;
+        float scale;
+        int offsetX, offsetY;
+    };
+    const Case cases[] = {
+        {800, 680, 1, 0, 0},
+        {1600, 1360, 2, 0, 0},
+        {1000, 680, 1, 100, 0},      // wider: bars left and right
+        {1920, 1080, 1080.0f / 680, 325, 0},  // fullscreen on a wide display
+        {400, 340, 0.5f, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const View v = View::fit(c.w, c.h);
+        EXPECT_FLOAT_EQ(v.scale, c.scale) << c.w << "x" << c.h;
+        EXPECT_EQ(v.offsetX, c.offsetX) << c.w << "x" << c.h;
+        EXPECT_EQ(v.offsetY, c.offsetY) << c.w << "x" << c.h;
+        float x = 0, y = 0;
+        v.toLogical(static_cast<float>(c.offsetX) + 400 * v.scale, static_cast<float>(c.offsetY) + 340 * v.scale, x, y);
+        EXPECT_NEAR(x, 400, 0.01);
+        EXPECT_NEAR(y, 340, 0.01);
+    }
+}
+
+}  // namespace
+}  // namespace zorb::desktop
