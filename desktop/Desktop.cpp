@@ -229,6 +229,7 @@ void DesktopImpl::mouseDown(float x, float y) {
     if (runtime->messageBoxOpen()) {
         // Only the box answers while it is open.
         if (painter->messageBoxShape(runtime->messageBoxText()).ok.contains(x, y)) {
+            okArmed = true;
             okHeld = true;
             dirty = true;
         }
@@ -265,10 +266,10 @@ void DesktopImpl::mouseMove(float x, float y) {
             dirty = true;
         }
     }
-    if (okHeld || runtime->messageBoxOpen()) {
-        // The OK button looks pressed only while the pointer is on it.
+    if (okArmed && runtime->messageBoxOpen()) {
+        // OK looks pressed only while the pointer is on it.
         const bool on = painter->messageBoxShape(runtime->messageBoxText()).ok.contains(x, y);
-        if (okHeld != on && (okHeld || (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK))) {
+        if (okHeld != on) {
             okHeld = on;
             dirty = true;
         }
@@ -278,10 +279,11 @@ void DesktopImpl::mouseMove(float x, float y) {
 void DesktopImpl::mouseUp(float x, float y) {
     dragging = nullptr;
     if (runtime->messageBoxOpen()) {
-        if (okHeld && painter->messageBoxShape(runtime->messageBoxText()).ok.contains(x, y) &&
+        if (okArmed && painter->messageBoxShape(runtime->messageBoxText()).ok.contains(x, y) &&
             !replaying) {
             okDone = true;
         }
+        okArmed = false;
         okHeld = false;
         dirty = true;
         return;
@@ -406,6 +408,7 @@ void DesktopImpl::messageBox() {
     pressed = nullptr;
     dragging = nullptr;
     okHeld = false;
+    okArmed = false;
     okDone = false;
     dirty = true;
     const std::uint64_t opened = clock.now();
@@ -426,6 +429,7 @@ void DesktopImpl::messageBox() {
     }
     okDone = false;
     okHeld = false;
+    okArmed = false;
     dirty = true;
     if (recorder) recorder->command("ok", runtime->now());
     // The game clock stood still while the box was open.

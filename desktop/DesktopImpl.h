@@ -68,7 +68,8 @@ struct DesktopImpl {
     bool pressedInside = false;      // and the pointer is still on it
     Scene* dragging = nullptr;
     float grabX = 0, grabY = 0;
-    bool okHeld = false;
+    bool okArmed = false;            // the left button went down on OK
+    bool okHeld = false;             // and the pointer is still on it
     bool okDone = false;
 
     std::uint64_t paintedRevision = ~0ull;

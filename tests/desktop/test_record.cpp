@@ -402,3 +402,59 @@ TEST(Desktop, F11TogglesFullscreenAndTheDesktopFollowsTheWindowsSize) {
 
 }  // namespace
 }  // namespace zorb::desktop
+
+namespace zorb::desktop {
+namespace {
+
+void clickAt(DesktopImpl& d, const Box& box) {
+    const View& v = d.painter->view();
+    SDL_Event e{};
+    e.type = SDL_MOUSEBUTTONDOWN;
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.x = static_cast<int>(v.offsetX + (box.x + box.w / 2) * v.scale);
+    e.button.y = static_cast<int>(v.offsetY + (box.y + box.h / 2) * v.scale);
+    push(e);
+    e.type = SDL_MOUSEBUTTONUP;
+    push(e);
+}
+
+TEST(Desktop, OnlyTheBoxAnswersWhileItIsOpenAndOkClosesIt) {
+    TestClock clock;
+    DesktopOptions o;
+    o.scale = 1;
+    o.assets = ZORB_ASSETS_DIR;
+    Desktop desktop(o, &clock);
+    Runtime runtime(desktop);
+    Game game(runtime);
+    std::vector<std::string> boxes;
+    desktop.setTranscript([&](GameTime, const std::string& e) {
+        if (e.rfind("msgbox", 0) == 0 || e == "end") boxes.push_back(e);
+    });
+    desktop.open();
+    desktop.attach(runtime);
+    DesktopImpl& d = desktop.impl();
+    Scene& over = *game.findScene("Form11");  // Image1 opens a box, Command1 ends the game
+    std::vector<bool> open;
+    auto note = [&] { open.push_back(runtime.messageBoxOpen()); };
+    clock.at(100, [&] { clickControl(d, *over.findControl("Image1")); });
+    clock.at(200, note);
+    clock.at(300, [&] { clickControl(d, *over.findControl("Command1")); });  // under the box: nothing
+    clock.at(350, [] { pressKey(SDLK_UP); });                                  // nothing either
+    clock.at(400, note);
+    clock.at(500, [&] { clickAt(d, d.painter->messageBoxShape(runtime.messageBoxText()).ok); });
+    clock.at(600, note);
+    clock.at(700, [&] { clickControl(d, *over.findControl("Image1")); });
+    clock.at(800, [] { pressKey(SDLK_ESCAPE); });
+    clock.at(900, note);
+    clock.finished = [&] { return clock.t >= 1000; };
+    try {
+        desktop.run([&] { game.startAt(over); });
+    } catch (const Exit&) {
+    }
+    EXPECT_EQ(open, (std::vector<bool>{true, true, false, false}));
+    ASSERT_EQ(boxes.size(), 2u) << "the click under the box did not end the game";
+    EXPECT_EQ(boxes[0].rfind("msgbox", 0), 0u);
+}
+
+}  // namespace
+}  // namespace zorb::desktop
