@@ -16,7 +16,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zorbland [--start SCENE] [--scale N] [--fullscreen] [--record FILE | --replay FILE]\n"
+    "usage: zorbland [--start SCENE] [--scale N] [--fullscreen] [--record FILE] [--replay FILE]\n"
     "       zorbland --headless --script FILE|- [--start SCENE] [--scale N]\n"
     "\n"
     "  --start SCENE     start on SCENE (Form1..Form34) instead of the title\n"

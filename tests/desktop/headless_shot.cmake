@@ -1,0 +1,28 @@
+# `shot FILE` in a headless script writes the screen as a PNG with no
+# display at all: 800 × 680 pixels at scale 1, twice that with --scale 2.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+file(WRITE ${WORK}/shot.script "wait 3500\nshot ${WORK}/intro.png\n")
+unset(ENV{DISPLAY})
+unset(ENV{WAYLAND_DISPLAY})
+unset(ENV{SDL_VIDEODRIVER})
+foreach(scale 1 2)
+  file(REMOVE ${WORK}/intro.png)
+  execute_process(COMMAND ${ZORBLAND} --headless --script ${WORK}/shot.script --scale ${scale}
+    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT status EQUAL 0 OR NOT EXISTS ${WORK}/intro.png)
+    message(FATAL_ERROR "no shot at scale ${scale} (status ${status}):\n${out}${err}")
+  endif()
+  # The PNG signature, then the IHDR chunk: width and height, big-endian.
+  file(READ ${WORK}/intro.png head LIMIT 24 HEX)
+  string(SUBSTRING "${head}" 0 16 signature)
+  string(SUBSTRING "${head}" 32 8 width)
+  string(SUBSTRING "${head}" 40 8 height)
+  math(EXPR width "0x${width}")
+  math(EXPR height "0x${height}")
+  math(EXPR want_w "800 * ${scale}")
+  math(EXPR want_h "680 * ${scale}")
+  if(NOT signature STREQUAL "89504e470d0a1a0a" OR NOT width EQUAL want_w OR NOT height EQUAL want_h)
+    message(FATAL_ERROR "scale ${scale}: expected a ${want_w} x ${want_h} PNG, got ${signature} ${width} x ${height}")
+  endif()
+endforeach()
