@@ -437,7 +437,17 @@ void DesktopImpl::messageBox() {
 }
 
 void DesktopImpl::finish() {
-    if (recorder) recorder->finish(runtime->now());
+    if (!recorder) return;
+    // The session ends now on the game clock: the player watched the screen
+    // until then, though no tick was due. A tick due in the last few
+    // milliseconds was never delivered, so the recording stops short of it.
+    GameTime end = runtime->now();
+    if (!ended && !runtime->messageBoxOpen()) {
+        GameTime wall = gameNow();
+        if (const auto due = runtime->nextDue()) wall = std::min(wall, *due - 1);
+        end = std::max(end, wall);
+    }
+    recorder->finish(end);
 }
 
 // --- Desktop ------------------------------------------------------------------
@@ -475,6 +485,7 @@ void Desktop::beep() { impl_->beeper.beep(); }
 void Desktop::log(GameTime time, const std::string& event) {
     DesktopImpl& d = *impl_;
     if (d.transcript) d.transcript(time, event);
+    if (event == "end") d.ended = true;
     if (event.rfind("draw ", 0) == 0 && d.recorder) d.recorder->drawn(std::atoi(event.c_str() + 5));
     if (event.rfind("unload ", 0) == 0 && d.runtime) {
         // Shown again later, the window opens centred again.

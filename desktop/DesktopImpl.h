@@ -76,6 +76,7 @@ struct DesktopImpl {
     bool dirty = true;
     bool firstFrame = true;
     bool exitAfterFirstFrame = false;
+    bool ended = false;  // the game ended itself (End)
 
     // --- the pieces ---------------------------------------------------
     void open();
