@@ -27,10 +27,11 @@ namespace zorb::desktop {
 // OK: the recording keeps only game time, which stands still in a box.
 inline constexpr std::uint64_t kReplayBoxPauseMs = 1500;
 
-// The shortest sleep between two wake-ups while timers run. The game's
-// 1-ms timers are then delivered in batches, in order and on the game clock,
-// instead of waking the machine a thousand times a second.
-inline constexpr int kBatchMs = 10;
+// The shortest sleep between two wake-ups while timers run: one frame at
+// 60 Hz, as often as a change could be seen anyway. The game's 1-ms timers
+// are then delivered in batches, in order and on the game clock, instead of
+// waking the machine a thousand times a second. Input wakes it at once.
+inline constexpr int kBatchMs = 16;
 
 struct DesktopImpl {
     DesktopImpl(DesktopOptions options, Clock* clock);
