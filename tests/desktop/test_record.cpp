@@ -303,6 +303,22 @@ TEST_P(RoundTrip, RecordingReplaysToTheSameTranscript) {
 
 INSTANTIATE_TEST_SUITE_P(Sessions, RoundTrip, ::testing::Values("opening", "battle"));
 
+// The game in a real window on the test clock, at scale 1 with the built
+// pictures; each test opens and attaches it when it is ready.
+class WindowedGame : public ::testing::Test {
+protected:
+    static DesktopOptions options() {
+        DesktopOptions o;
+        o.scale = 1;
+        o.assets = ZORB_ASSETS_DIR;
+        return o;
+    }
+    TestClock clock;
+    Desktop desktop{options(), &clock};
+    Runtime runtime{desktop};
+    Game game{runtime};
+};
+
 TEST(Desktop, RefusesARecordingItCannotWriteOrRead) {
     TestClock clock;
     DesktopOptions o;
@@ -324,15 +340,8 @@ TEST(Desktop, RefusesARecordingItCannotWriteOrRead) {
     EXPECT_THROW(b.open(), DesktopError);
 }
 
-TEST(Desktop, ClosingTheWindowInsideABoxEndsCleanly) {
+TEST_F(WindowedGame, ClosingTheWindowInsideABoxEndsCleanly) {
     // The title has no box; the game-over scene's picture opens one.
-    TestClock clock;
-    DesktopOptions o;
-    o.scale = 1;
-    o.assets = ZORB_ASSETS_DIR;
-    Desktop desktop(o, &clock);
-    Runtime runtime(desktop);
-    Game game(runtime);
     desktop.open();
     desktop.attach(runtime);
     Scene& over = *game.findScene("Form11");
@@ -361,14 +370,7 @@ TEST(Desktop, ClosingTheWindowInsideABoxEndsCleanly) {
 namespace zorb::desktop {
 namespace {
 
-TEST(Desktop, F11TogglesFullscreenAndTheDesktopFollowsTheWindowsSize) {
-    TestClock clock;
-    DesktopOptions o;
-    o.scale = 1;
-    o.assets = ZORB_ASSETS_DIR;
-    Desktop desktop(o, &clock);
-    Runtime runtime(desktop);
-    Game game(runtime);
+TEST_F(WindowedGame, F11TogglesFullscreenAndTheDesktopFollowsTheWindowsSize) {
     desktop.open();
     desktop.attach(runtime);
     DesktopImpl& d = desktop.impl();
@@ -418,14 +420,7 @@ void clickAt(DesktopImpl& d, const Box& box) {
     push(e);
 }
 
-TEST(Desktop, OnlyTheBoxAnswersWhileItIsOpenAndOkClosesIt) {
-    TestClock clock;
-    DesktopOptions o;
-    o.scale = 1;
-    o.assets = ZORB_ASSETS_DIR;
-    Desktop desktop(o, &clock);
-    Runtime runtime(desktop);
-    Game game(runtime);
+TEST_F(WindowedGame, OnlyTheBoxAnswersWhileItIsOpenAndOkClosesIt) {
     std::vector<std::string> boxes;
     desktop.setTranscript([&](GameTime, const std::string& e) {
         if (e.rfind("msgbox", 0) == 0 || e == "end") boxes.push_back(e);
