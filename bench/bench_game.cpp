@@ -6,18 +6,14 @@
 #include <string>
 #include <unistd.h>
 
+#include "QuietHost.h"
 #include "runtime/Runtime.h"
 #include "scenes/Game.h"
 #include "runtime/Scene.h"
 
 namespace {
 
-class QuietHost : public zorb::Host {
-public:
-    void messageBox(const std::string&) override {}
-    void beep() override {}
-    void log(zorb::GameTime, const std::string&) override {}
-};
+using zorb::bench::QuietHost;
 
 double residentKiB() {
     std::ifstream statm("/proc/self/statm");

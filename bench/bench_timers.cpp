@@ -3,16 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include "runtime/Controls.h"
+#include "QuietHost.h"
 #include "runtime/Runtime.h"
 
 namespace {
 
-class QuietHost : public zorb::Host {
-public:
-    void messageBox(const std::string&) override {}
-    void beep() override {}
-    void log(zorb::GameTime, const std::string&) override {}
-};
+using zorb::bench::QuietHost;
 
 // Two 1-ms timers, as the second town runs them all the time: one watches a
 // flag, one watches the HP, both reading decimal text as the game does.
