@@ -61,7 +61,7 @@ int runHeadless(const Options& options) {
     zorb::ScriptDriver driver(*in, *options.script, std::cout);
     zorb::Runtime runtime(driver);
     zorb::Game game(runtime);
-    driver.attach(game, runtime);
+    driver.attach(runtime);
     zorb::desktop::Screenshots shots(runtime, options.scale.value_or(1));
     driver.setShotWriter([&shots](const std::string& file) { return shots.write(file); });
 

@@ -187,7 +187,28 @@ void DesktopImpl::screenshot() {
 
 // --- input ------------------------------------------------------------------
 
+// The game clock catches up with the wall clock, delivering every tick that
+// fell due, so that an input is handled at the moment it was made however
+// long the game sat idle before it. Nothing moves while a box is open.
+void DesktopImpl::catchUp() {
+    if (runtime->messageBoxOpen()) return;
+    GameTime target = gameNow();
+    if (replayWaitEnd) target = std::min(target, *replayWaitEnd);
+    if (target > runtime->now()) runtime->advanceTo(target);
+}
+
+bool DesktopImpl::isInput(const SDL_Event& e) {
+    return e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP || e.type == SDL_KEYDOWN;
+}
+
 void DesktopImpl::handle(const SDL_Event& e) {
+    if (isInput(e)) {
+        const std::uint64_t boxesBefore = boxesOpened;
+        catchUp();
+        // A box that opened in the time caught up was on the screen, in game
+        // time, before this input: the input went to the box and is spent.
+        if (boxesOpened != boxesBefore) return;
+    }
     switch (e.type) {
         case SDL_QUIT: throw Exit{0};
         case SDL_WINDOWEVENT:
@@ -388,9 +409,7 @@ int DesktopImpl::timeout() {
 
 void DesktopImpl::step() {
     runReplay();
-    GameTime target = gameNow();
-    if (replayWaitEnd) target = std::min(target, *replayWaitEnd);
-    if (target > runtime->now()) runtime->advanceTo(target);
+    catchUp();
     runReplay();
     present();
     SDL_Event e;
@@ -405,6 +424,7 @@ void DesktopImpl::loop() {
 }
 
 void DesktopImpl::messageBox() {
+    ++boxesOpened;
     pressed = nullptr;
     dragging = nullptr;
     okHeld = false;

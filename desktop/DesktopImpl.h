@@ -73,6 +73,8 @@ struct DesktopImpl {
     bool okHeld = false;             // and the pointer is still on it
     bool okDone = false;
 
+    std::uint64_t boxesOpened = 0;   // message boxes shown so far
+
     std::uint64_t paintedRevision = ~0ull;
     bool dirty = true;
     bool firstFrame = true;
@@ -86,6 +88,8 @@ struct DesktopImpl {
     int timeout();
     GameTime gameNow();
     void rebase();
+    void catchUp();
+    static bool isInput(const SDL_Event& event);
     void present(bool force = false);
     void updateView();
     void toggleFullscreen();

@@ -30,12 +30,14 @@ CommandButton* arrowButton(const Runtime& runtime, const Layout& layout, KeyActi
         case KeyAction::Left: caption = "←"; break;
         default: return nullptr;
     }
-    for (Scene* scene : layout.windows(runtime)) {
-        for (Control* c : scene->controls()) {
-            if (c->kind() != ControlKind::CommandButton || !c->visible()) continue;
-            auto* button = static_cast<CommandButton*>(c);
-            if (button->caption() == caption) return button;
-        }
+    // Only the window in front takes the keys: a machine or a box open over
+    // a town must not let the town beneath it walk.
+    const std::vector<Scene*> windows = layout.windows(runtime);
+    if (windows.empty()) return nullptr;
+    for (Control* c : windows.front()->controls()) {
+        if (c->kind() != ControlKind::CommandButton || !c->visible()) continue;
+        auto* button = static_cast<CommandButton*>(c);
+        if (button->caption() == caption) return button;
     }
     return nullptr;
 }

@@ -13,8 +13,8 @@ enum class KeyAction { None, Up, Right, Down, Left, Ok, Fullscreen, Screenshot }
 
 KeyAction keyAction(SDL_Keycode key, Uint16 modifiers, bool boxOpen);
 
-// The visible button captioned with that arrow (↑ → ↓ ←) in the front-most
-// window that has one; nullptr when no window on the screen has it.
+// The visible button captioned with that arrow (↑ → ↓ ←) in the front
+// window; nullptr when it has none.
 CommandButton* arrowButton(const Runtime& runtime, const Layout& layout, KeyAction arrow);
 
 }  // namespace zorb::desktop

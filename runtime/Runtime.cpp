@@ -71,9 +71,11 @@ Scene* Runtime::findScene(std::string_view name) const {
 void Runtime::bringToFront(Scene& scene) {
     auto it = std::find(zOrder_.begin(), zOrder_.end(), &scene);
     if (it == zOrder_.begin()) return;
-    if (it != zOrder_.end()) zOrder_.erase(it);
+    const bool wasBehind = it != zOrder_.end();
+    if (wasBehind) zOrder_.erase(it);
     zOrder_.insert(zOrder_.begin(), &scene);
     touch();
+    if (wasBehind) scene.Form_Activate();
 }
 
 void Runtime::sceneLoaded(Scene& scene) {
@@ -89,6 +91,10 @@ void Runtime::sceneUnloaded(Scene& scene) {
     }
     zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), &scene), zOrder_.end());
     touch();
+    // What it called goes with it, in the order the scenes were made.
+    for (Scene* s : scenes_) {
+        if (s->caller_ == &scene) s->unload();
+    }
 }
 
 ClickResult Runtime::click(Control& control) {
@@ -159,6 +165,7 @@ void Runtime::end() {
     for (Scene* s : scenes_) {
         s->loaded_ = false;
         s->visible_ = false;
+        s->caller_ = nullptr;
     }
     for (Timer* t : std::vector<Timer*>(armed_)) disarm(*t);
     zOrder_.clear();

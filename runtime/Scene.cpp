@@ -14,6 +14,7 @@ Scene::~Scene() = default;
 
 void Scene::show() {
     runtime_.log("show " + name_);
+    caller_ = nullptr;
     if (!loaded_) {
         loaded_ = true;
         // Back to the design values; resetting a timer starts it if its
@@ -35,7 +36,12 @@ void Scene::unload() {
     runtime_.log("unload " + name_);
     loaded_ = false;
     visible_ = false;
+    caller_ = nullptr;
     runtime_.sceneUnloaded(*this);
+}
+
+void Scene::closeWith(Scene& caller) {
+    if (loaded_ && caller.loaded_ && &caller != this) caller_ = &caller;
 }
 
 Control* Scene::findControl(std::string_view name) const {

@@ -44,6 +44,11 @@ public:
     // Hides the scene, stops its timers and marks it unloaded. The handler
     // that called it runs on, but nothing it then does to this scene counts.
     void unload();
+    // Called scenes (a box opened over a map, a machine beside a town) go
+    // when the scene that called them goes: unloading `caller` unloads this
+    // scene too. A later Show of this scene forgets the caller.
+    void closeWith(Scene& caller);
+    Scene* caller() const { return caller_; }
 
     // Controls in the order they were declared.
     const std::vector<Control*>& controls() const { return controls_; }
@@ -52,6 +57,8 @@ public:
 
 protected:
     virtual void Form_Load() {}
+    // The scene has come to the front over another one (not on its load).
+    virtual void Form_Activate() {}
 
     void msgbox(const std::string& text);
     void beep();
@@ -69,6 +76,7 @@ private:
     WindowStyle style_;
     bool loaded_ = false;
     bool visible_ = false;
+    Scene* caller_ = nullptr;
     std::vector<Control*> controls_;
 };
 

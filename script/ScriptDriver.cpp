@@ -7,7 +7,6 @@
 
 #include "runtime/Controls.h"
 #include "runtime/Runtime.h"
-#include "scenes/Game.h"
 
 namespace zorb {
 
@@ -49,10 +48,7 @@ int kindRank(ControlKind kind) {
 ScriptDriver::ScriptDriver(std::istream& in, std::string fileName, std::ostream& out)
     : in_(in), fileName_(std::move(fileName)), out_(out) {}
 
-void ScriptDriver::attach(Game& game, Runtime& runtime) {
-    game_ = &game;
-    runtime_ = &runtime;
-}
+void ScriptDriver::attach(Runtime& runtime) { runtime_ = &runtime; }
 
 void ScriptDriver::log(GameTime time, const std::string& event) {
     out_ << time << ' ' << event << '\n';
@@ -96,7 +92,7 @@ Control& ScriptDriver::control(const std::string& path) {
     if (dot == std::string::npos) fail("expected SCENE.CONTROL, got '" + path + "'");
     const std::string sceneName = path.substr(0, dot);
     const std::string controlName = path.substr(dot + 1);
-    Scene* scene = game_->findScene(sceneName);
+    Scene* scene = runtime_->findScene(sceneName);
     if (!scene) fail("unknown scene '" + sceneName + "'");
     Control* c = scene->findControl(controlName);
     if (!c) fail(sceneName + " has no control '" + controlName + "'");
@@ -174,7 +170,7 @@ void ScriptDriver::dump(const std::string& path) {
     std::vector<Control*> controls;
     Scene* scene = nullptr;
     if (path.find('.') == std::string::npos) {
-        scene = game_->findScene(path);
+        scene = runtime_->findScene(path);
         if (!scene) fail("unknown scene '" + path + "'");
         controls = scene->controls();
     } else {

@@ -10,7 +10,6 @@
 namespace zorb {
 
 class Control;
-class Game;
 class Runtime;
 
 // A line the driver cannot run: the run ends with "zorbland: FILE:LINE: reason".
@@ -39,7 +38,7 @@ class ScriptDriver : public Host {
 public:
     ScriptDriver(std::istream& in, std::string fileName, std::ostream& out);
 
-    void attach(Game& game, Runtime& runtime);
+    void attach(Runtime& runtime);
     void setShotWriter(ShotWriter writer) { shot_ = std::move(writer); }
 
     // Runs the script to its end. Throws ScriptError on a malformed line and
@@ -62,7 +61,6 @@ private:
     std::istream& in_;
     std::string fileName_;
     std::ostream& out_;
-    Game* game_ = nullptr;
     Runtime* runtime_ = nullptr;
     ShotWriter shot_;
     int lineNo_ = 0;

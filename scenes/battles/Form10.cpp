@@ -43,6 +43,7 @@ void Form10::Command2_Click() {
 void Form10::Command5_Click() {
     game().Form5.show();
     game().Form5.Text3.setText("10");
+    game().Form5.closeWith(*this);  // a battle that ends takes the box with it
 }
 
 // Melee: the spark blinks on the ghost.

@@ -41,6 +41,7 @@ void Form12::Command2_Click() {
 void Form12::Command3_Click() {
     game().Form5.show();
     game().Form5.Text3.setText("12");
+    game().Form5.closeWith(*this);  // a battle that ends takes the box with it
 }
 
 // Melee: the spark blinks on the rival.

@@ -73,6 +73,7 @@ void Form20::Command2_Click() {
 void Form20::Command3_Click() {
     game().Form5.show();
     game().Form5.Text3.setText("20");
+    game().Form5.closeWith(*this);  // a battle that ends takes the box with it
 }
 
 // The small blast on the worker; a bomb always beats him.

@@ -67,10 +67,12 @@ void Form13::Timer4_Timer() {
             beep();
         }
     }
-    // The east machine opens over the town, which stays open beneath it.
+    // The east machine opens over the town, which stays open beneath it; when
+    // the town is left the machine goes with it.
     if (at == Cell{4320, 2880}) {
         game().Form6.show();
         game().Form6.Text1.setText("13");
+        game().Form6.closeWith(*this);
     }
     Timer5.setInterval(1);
 }

@@ -86,8 +86,10 @@ void MapScene::Command5_Click() {
     game().Form5.Command4.show();
     game().Form5.Text3.setText(design_.returnCode);
     // Only the first town closes under the item box (the box's OK loads it
-    // afresh); every other map stays open and playable beneath it.
+    // afresh); every other map stays open and playable beneath it, and the
+    // box goes with the map when the hero walks out of it.
     game().Form3.unload();
+    if (loaded()) game().Form5.closeWith(*this);
 }
 
 void MapScene::Timer1_Timer() {

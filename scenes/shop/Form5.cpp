@@ -12,8 +12,14 @@ Form5::Form5(Game& game)
     : GameScene(game, "Form5", {4065, 3480},
                 {.caption = "アイテムを使う", .background = colors::Orange, .minMax = false}) {}
 
-// The counts are taken once; every use then changes label and store alike.
-void Form5::Form_Load() {
+void Form5::Form_Load() { showCounts(); }
+
+// Back in front after the player bought or found something elsewhere (the
+// machine beside the second town): the box shows what the hero now holds.
+void Form5::Form_Activate() { showCounts(); }
+
+// The counts are the store's; every use then changes label and store alike.
+void Form5::showCounts() {
     Form4& store = game().Form4;
     Label2.setCaption(store.Text7.text());
     Label4.setCaption(store.Text2.text());

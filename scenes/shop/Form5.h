@@ -36,6 +36,8 @@ public:
 
 private:
     void Form_Load() override;
+    void Form_Activate() override;
+    void showCounts();
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();

@@ -206,7 +206,7 @@ std::vector<std::string> playHeadless(const std::string& start, const std::strin
     ScriptDriver driver(in, "recording", out);
     Runtime runtime(driver);
     Game game(runtime);
-    driver.attach(game, runtime);
+    driver.attach(runtime);
     try {
         if (start.empty()) {
             game.start();
@@ -449,6 +449,59 @@ TEST_F(WindowedGame, OnlyTheBoxAnswersWhileItIsOpenAndOkClosesIt) {
     EXPECT_EQ(open, (std::vector<bool>{true, true, false, false}));
     ASSERT_EQ(boxes.size(), 2u) << "the click under the box did not end the game";
     EXPECT_EQ(boxes[0].rfind("msgbox", 0), 0u);
+}
+
+}  // namespace
+}  // namespace zorb::desktop
+
+namespace zorb::desktop {
+namespace {
+
+// The game times of the commands in a recording: "click X" at the sum of
+// the waits before it.
+std::vector<std::pair<GameTime, std::string>> timedCommands(const std::string& recording) {
+    std::vector<std::pair<GameTime, std::string>> out;
+    GameTime t = 0;
+    std::istringstream in(recording);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("wait ", 0) == 0) {
+            t += std::stoll(line.substr(5));
+        } else if (line.rfind("draw ", 0) != 0) {
+            out.emplace_back(t, line);
+        }
+    }
+    return out;
+}
+
+// The player sits reading for six seconds before スタート, with no timer
+// running, then taps while only the ten-second timer runs: every input is
+// handled at the moment it was made, so the tapping lasts its ten seconds
+// of wall time and the recording puts each click where it happened.
+TEST(InputTime, IdleThenAClickIsHandledWhenItWasMade) {
+    DesktopOptions options;
+    options.record = tempFile("zorb_idle.rec");
+    const Session played = playWindowed("Form8", options, [](TestClock& clock, DesktopImpl& d, Game& game) {
+        Scene& tap = *game.findScene("Form8");
+        for (int i = 0; i < 3; ++i) clock.at(1000 + 1000 * i, [&] { clickControl(d, *tap.findControl("Command1")); });
+        clock.at(4000, [&] { clickControl(d, *tap.findControl("Command2")); });   // YES
+        clock.at(10000, [&] { clickControl(d, *tap.findControl("Command4")); });  // スタート, after 6 s idle
+        clock.at(17300, [&] { clickControl(d, *tap.findControl("Image3")); });    // a tap, 7.3 s in
+        for (std::uint64_t t = 20000; t < 22000; t += 300) clock.at(t, [] { pressKey(SDLK_RETURN); });
+        clock.finished = [&] { return clock.t >= 23000; };
+    });
+    const auto commands = timedCommands(played.recording);
+    const std::vector<std::pair<GameTime, std::string>> expected = {
+        {1000, "click Form8.Command1"}, {2000, "click Form8.Command1"}, {3000, "click Form8.Command1"},
+        {4000, "click Form8.Command2"}, {10000, "click Form8.Command4"}, {17300, "click Form8.Image3"},
+        {20000, "ok"},                  {20000, "ok"},
+    };
+    ASSERT_GE(commands.size(), expected.size()) << played.recording;
+    EXPECT_EQ(std::vector(commands.begin(), commands.begin() + expected.size()), expected) << played.recording;
+    EXPECT_NE(std::find(played.transcript.begin(), played.transcript.end(), "20000 unload Form8"),
+              played.transcript.end())
+        << "the ten seconds of tapping are counted from スタート";
+    EXPECT_EQ(playHeadless("Form8", played.recording), played.transcript);
+    std::filesystem::remove(options.record);
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zorb::ScriptDriver driver(in, "fuzz", out);
     zorb::Runtime runtime(driver);
     zorb::Game game(runtime);
-    driver.attach(game, runtime);
+    driver.attach(runtime);
     try {
         zorb::Scene* start = nullptr;
         if (text.rfind("# start ", 0) == 0) {

@@ -8,6 +8,7 @@
 //
 // A failing seed is written out as a script that replays it:
 //   zorbland --headless --script DIR/random_play_seed_S.script --start SCENE
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -21,6 +22,7 @@
 #include "runtime/Runtime.h"
 #include "scenes/Game.h"
 #include "scenes/maps/Form3.h"
+#include "scenes/shop/Form5.h"
 #include "state/Form4.h"
 
 namespace zorb {
@@ -35,6 +37,9 @@ struct Failure {
 constexpr int kCounts[] = {2, 3, 4, 5, 7, 8};
 constexpr int kFlagFirst = 9;
 constexpr int kFlagLast = 19;
+
+// The map scenes: at most one of them is ever loaded.
+constexpr const char* kMaps[] = {"Form3", "Form7", "Form9", "Form13", "Form14", "Form19", "Form25"};
 
 class RandomPlayer : public Host {
 public:
@@ -86,6 +91,7 @@ private:
         Game game(runtime);
         runtime_ = &runtime;
         game_ = &game;
+        front_ = nullptr;
         flags_.assign(kFlagLast + 1, false);
         script_.clear();
         try {
@@ -187,6 +193,34 @@ private:
         bool anyShown = false;
         for (Scene* s : runtime_->zOrder()) anyShown |= s->visible() && s != &store;
         if (!anyShown) fail("no scene on the screen");
+
+        // Called scenes go with their callers: one map at most, and the
+        // game-over scene alone with the store.
+        std::string mapsLoaded;
+        for (const char* name : kMaps) {
+            if (game_->findScene(name)->loaded()) mapsLoaded += std::string(" ") + name;
+        }
+        if (std::count(mapsLoaded.begin(), mapsLoaded.end(), ' ') > 1) fail("maps loaded together:" + mapsLoaded);
+        if (game_->findScene("Form11")->loaded()) {
+            for (Scene* s : runtime_->scenes()) {
+                if (s->loaded() && s != &store && s->name() != "Form11") fail(s->name() + " is loaded beside GAME OVER");
+            }
+        }
+
+        // The item box that has come to the front shows what the store holds.
+        Scene* front = runtime_->zOrder().empty() ? nullptr : runtime_->zOrder().front();
+        Form5& box = game_->Form5;
+        if (front == &box && front_ != &box) {
+            const std::pair<const Label*, const TextBox*> counts[] = {
+                {&box.Label2, &store.Text7}, {&box.Label4, &store.Text2},
+                {&box.Label6, &store.Text4}, {&box.Label8, &store.Text3}};
+            for (const auto& [label, field] : counts) {
+                if (label->caption() != field->text()) {
+                    fail("the item box shows " + label->caption() + " where the store holds " + field->text());
+                }
+            }
+        }
+        front_ = front;
     }
 
     void consume() {
@@ -203,6 +237,7 @@ private:
     Runtime* runtime_ = nullptr;
     Game* game_ = nullptr;
     int boxDepth_ = 0;
+    Scene* front_ = nullptr;  // the front scene after the last event
     std::vector<bool> flags_;
     std::string script_;
     std::string startScene_;
