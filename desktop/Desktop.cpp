@@ -4,10 +4,14 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <iostream>
 #include <time.h>
+#include <unistd.h>
 
 #include "desktop/DesktopImpl.h"
 #include "desktop/Look.h"
@@ -66,11 +70,9 @@ DesktopImpl::~DesktopImpl() {
 }
 
 void DesktopImpl::open() {
-    if (!options.record.empty()) {
-        recordFile.open(options.record, std::ios::out | std::ios::trunc);
-        if (!recordFile) throw DesktopError("cannot write the recording " + options.record);
-        recorder = std::make_unique<Recorder>(recordFile);
-    }
+    // Everything is checked before the recording is created, so a session
+    // that never starts never wipes a file.
+    if (!options.record.empty()) checkRecordingWritable();
     if (!options.replay.empty()) {
         std::ifstream in(options.replay);
         if (!in) throw DesktopError("cannot read the recording " + options.replay);
@@ -92,10 +94,10 @@ void DesktopImpl::open() {
     // up OpenGL (which SDL otherwise probes for, even for the software
     // renderer) costs a quarter of a second and tens of megabytes.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        throw DesktopError(std::string("no display: set DISPLAY or use --headless (") + SDL_GetError() + ")");
-    }
-    sdlStarted = true;
+    startVideo();
+    // Hang-up and quit from the terminal end the game as SIGTERM does (SDL
+    // turns that into closing the window), the recording complete.
+    for (int sig : {SIGHUP, SIGQUIT}) std::signal(sig, [](int) { std::raise(SIGTERM); });
 
     try {
         fonts = std::make_unique<Fonts>(findFace());
@@ -118,6 +120,83 @@ void DesktopImpl::open() {
     if (!renderer) throw DesktopError(std::string("cannot draw in the window: ") + SDL_GetError());
     painter = std::make_unique<Painter>(renderer, *pictures, *fonts);
     updateView();
+}
+
+void DesktopImpl::checkRecordingWritable() const {
+    namespace fs = std::filesystem;
+    const fs::path file(options.record);
+    std::error_code ec;
+    if (!options.replay.empty() &&
+        (fs::equivalent(file, options.replay, ec) ||
+         fs::weakly_canonical(file, ec) == fs::weakly_canonical(options.replay, ec))) {
+        throw DesktopError("--record and --replay name the same file " + options.record +
+                           ": the recording would wipe what is played");
+    }
+    if (fs::is_directory(file, ec)) throw DesktopError("cannot write the recording " + options.record + ": it is a directory");
+    const fs::path dir = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    const bool exists = fs::exists(file, ec);
+    if (::access(exists ? file.c_str() : dir.c_str(), W_OK) != 0) {
+        throw DesktopError("cannot write the recording " + options.record + ": " + std::strerror(errno));
+    }
+}
+
+void DesktopImpl::startRecording() {
+    if (options.record.empty()) return;
+    recordFile.open(options.record, std::ios::out | std::ios::trunc);
+    if (!recordFile) {
+        throw DesktopError("cannot write the recording " + options.record + ": " + std::strerror(errno));
+    }
+    recorder = std::make_unique<Recorder>(recordFile);
+}
+
+void DesktopImpl::record(const std::string& line) {
+    if (!recorder) return;
+    recorder->command(line, runtime->now());
+    checkRecording();
+}
+
+void DesktopImpl::settleRecording() {
+    if (!recorder) return;
+    recorder->settle();
+    checkRecording();
+}
+
+// A recording that cannot be written (a full disk) is said once, at once;
+// the game plays on unrecorded and the program ends with status 1.
+void DesktopImpl::checkRecording() {
+    if (recordFile) return;
+    const int error = errno;
+    std::cerr << "zorbland: cannot write the recording " << options.record << ": "
+              << std::strerror(error ? error : EIO) << "\n";
+    recorder.reset();
+    recordingFailed = true;
+}
+
+// Only the drivers that show a window, for the displays the environment
+// names: left to itself SDL falls back to one that draws nowhere, and the
+// player would wait for a window that never comes. A test may still ask
+// for another driver through SDL_VIDEODRIVER.
+void DesktopImpl::startVideo() {
+    std::string drivers, display;
+    if (const char* v = std::getenv("WAYLAND_DISPLAY"); v && *v) {
+        drivers = "wayland";
+        display = v;
+    }
+    if (const char* v = std::getenv("DISPLAY"); v && *v) {
+        drivers += drivers.empty() ? "x11" : ",x11";
+        display = v;  // X is what the error names when both are set
+    }
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
+        sdlStarted = true;
+        return;
+    }
+    std::string reason = SDL_GetError();
+    if (reason.size() >= 13 && reason.compare(reason.size() - 13, 13, "not available") == 0) {
+        reason = "nothing answers there";
+    }
+    throw DesktopError("cannot open the display " + (display.empty() ? std::string("(none)") : display) + ": " +
+                       reason + "; set DISPLAY or use --headless");
 }
 
 void DesktopImpl::updateView() {
@@ -195,6 +274,7 @@ void DesktopImpl::catchUp() {
     GameTime target = gameNow();
     if (replayWaitEnd) target = std::min(target, *replayWaitEnd);
     if (target > runtime->now()) runtime->advanceTo(target);
+    settleRecording();
 }
 
 bool DesktopImpl::isInput(const SDL_Event& e) {
@@ -344,8 +424,9 @@ void DesktopImpl::deliver(Control& control) {
     // A control with no click handler takes the click and does nothing.
     if (control.kind() == ControlKind::Timer || control.kind() == ControlKind::Line) return;
     if (!static_cast<VisualControl&>(control).hasClickHandler()) return;
-    if (recorder) recorder->command("click " + control.scene().name() + "." + control.name(), runtime->now());
+    record("click " + control.scene().name() + "." + control.name());
     runtime->click(control);
+    settleRecording();
     dirty = true;
 }
 
@@ -369,13 +450,14 @@ void DesktopImpl::runReplay() {
             Scene* scene = runtime->findScene(s.target.substr(0, s.target.find('.')));
             Control* c = scene ? scene->findControl(s.target.substr(s.target.find('.') + 1)) : nullptr;
             if (c && c->clickable()) {
-                if (recorder) recorder->command("click " + s.target, runtime->now());
+                record("click " + s.target);
                 runtime->click(*c);
+                settleRecording();
                 dirty = true;
             }
         }
     }
-    if (replayAt >= replay.size()) replaying = false;  // the player takes over
+    stopReplayIfDone();
 }
 
 void DesktopImpl::runReplayInBox(std::uint64_t boxOpened) {
@@ -390,10 +472,21 @@ void DesktopImpl::runReplayInBox(std::uint64_t boxOpened) {
             okDone = true;
             return;
         } else {
-            ++replayAt;  // waits and clicks go nowhere while a box is open
+            // The wait that was running when the box opened ended with it (a
+            // recording writes the box's OK at the game time it opened);
+            // clicks go nowhere while a box is open.
+            replayWaitEnd.reset();
+            ++replayAt;
         }
     }
-    if (replayAt >= replay.size()) replaying = false;
+    stopReplayIfDone();
+}
+
+void DesktopImpl::stopReplayIfDone() {
+    if (replayAt < replay.size()) return;
+    // The player takes over, with the clock running from here.
+    replaying = false;
+    replayWaitEnd.reset();
 }
 
 // --- the loops ------------------------------------------------------------------
@@ -425,6 +518,8 @@ void DesktopImpl::loop() {
 
 void DesktopImpl::messageBox() {
     ++boxesOpened;
+    ++boxesShowing;  // not taken back when the game ends inside the box
+    settleRecording();  // the handler waits here: what led to the box is on disk
     pressed = nullptr;
     dragging = nullptr;
     okHeld = false;
@@ -451,7 +546,8 @@ void DesktopImpl::messageBox() {
     okHeld = false;
     okArmed = false;
     dirty = true;
-    if (recorder) recorder->command("ok", runtime->now());
+    --boxesShowing;
+    record("ok");
     // The game clock stood still while the box was open.
     rebase();
 }
@@ -462,12 +558,13 @@ void DesktopImpl::finish() {
     // until then, though no tick was due. A tick due in the last few
     // milliseconds was never delivered, so the recording stops short of it.
     GameTime end = runtime->now();
-    if (!ended && !runtime->messageBoxOpen()) {
+    if (!ended && boxesShowing == 0) {
         GameTime wall = gameNow();
         if (const auto due = runtime->nextDue()) wall = std::min(wall, *due - 1);
         end = std::max(end, wall);
     }
     recorder->finish(end);
+    checkRecording();
 }
 
 // --- Desktop ------------------------------------------------------------------
@@ -484,14 +581,18 @@ void Desktop::attach(Runtime& runtime) { impl_->runtime = &runtime; }
 void Desktop::run(const std::function<void()>& start) {
     DesktopImpl& d = *impl_;
     try {
+        d.startRecording();
         d.anchorWall = d.clock.now();
         d.anchorGame = d.runtime->now();
         start();
         // Start-up (a box at the title, say) may have taken wall time.
         d.rebase();
         d.loop();
-    } catch (...) {
+    } catch (const Exit& exit) {
         // The recording keeps what was played, however the game ended.
+        d.finish();
+        throw Exit{d.recordingFailed ? 1 : exit.status};
+    } catch (...) {
         d.finish();
         throw;
     }

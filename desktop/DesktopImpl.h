@@ -53,6 +53,7 @@ struct DesktopImpl {
 
     std::ofstream recordFile;
     std::unique_ptr<Recorder> recorder;
+    bool recordingFailed = false;
     std::vector<ReplayStep> replay;
     std::size_t replayAt = 0;
     std::optional<GameTime> replayWaitEnd;
@@ -74,6 +75,7 @@ struct DesktopImpl {
     bool okDone = false;
 
     std::uint64_t boxesOpened = 0;   // message boxes shown so far
+    int boxesShowing = 0;            // and open now
 
     std::uint64_t paintedRevision = ~0ull;
     bool dirty = true;
@@ -88,6 +90,12 @@ struct DesktopImpl {
     int timeout();
     GameTime gameNow();
     void rebase();
+    void checkRecordingWritable() const;
+    void startVideo();
+    void startRecording();
+    void record(const std::string& line);
+    void settleRecording();
+    void checkRecording();
     void catchUp();
     static bool isInput(const SDL_Event& event);
     void present(bool force = false);
@@ -102,6 +110,7 @@ struct DesktopImpl {
     void deliver(Control& control);
     void runReplay();
     void runReplayInBox(std::uint64_t boxOpened);
+    void stopReplayIfDone();
     void messageBox();
     void finish();
     Interaction interaction() const;

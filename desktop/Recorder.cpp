@@ -2,15 +2,17 @@
 
 namespace zorb::desktop {
 
-void Recorder::flush() {
+void Recorder::settle() {
+    if (draws_.empty() && held_.empty()) return;
     out_ << draws_;
     draws_.clear();
     if (!held_.empty()) out_ << held_ << '\n';
     held_.clear();
+    out_.flush();
 }
 
 void Recorder::command(const std::string& line, GameTime time) {
-    flush();
+    settle();
     if (time > heldTime_) out_ << "wait " << (time - heldTime_) << '\n';
     out_.flush();
     held_ = line;
@@ -20,7 +22,7 @@ void Recorder::command(const std::string& line, GameTime time) {
 void Recorder::drawn(int outcome) { draws_ += "draw " + std::to_string(outcome) + "\n"; }
 
 void Recorder::finish(GameTime time) {
-    flush();
+    settle();
     if (time > heldTime_) out_ << "wait " << (time - heldTime_) << '\n';
     heldTime_ = time;
     out_.flush();

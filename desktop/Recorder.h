@@ -12,10 +12,13 @@ namespace zorb::desktop {
 // replaying it (in a window or headless) plays the same game.
 //
 // A script line is read only when the driver is ready for the next command,
-// and a fixed draw must be queued before the draw happens. So every line is
-// held back until the next one comes, and the draws made meanwhile (while
-// that command ran, or in the wait after it) are written before it. Writing
-// a draw earlier than needed is harmless: draws are taken in order.
+// and a fixed draw must be queued before the draw happens. So a command is
+// held back while its handler runs, and the draws it makes are written
+// before it; the window settles the recording as soon as the handler has
+// run its course (it returned, or it waits in a message box), and then every
+// line is on the disk: a session that is cut short loses at most the wait
+// in progress. Writing a draw earlier than needed is harmless: draws are
+// taken in order.
 class Recorder {
 public:
     explicit Recorder(std::ostream& out) : out_(out) {}
@@ -24,11 +27,12 @@ public:
     void command(const std::string& line, GameTime time);
     // The game made a draw.
     void drawn(int outcome);
+    // The handler of the last command has run its course: write it out.
+    void settle();
     // The session ends at game time `time`: write what is held.
     void finish(GameTime time);
 
 private:
-    void flush();
     std::ostream& out_;
     std::string held_;
     std::string draws_;
