@@ -15,6 +15,10 @@ namespace {
 // Cached renderings of text, kept until a change of scale or until there
 // are more than this many.
 constexpr std::size_t kMaxTextBlocks = 600;
+// Condensed faces kept open for setting labels.
+constexpr std::size_t kMaxCondensedFaces = 48;
+// A caption is never set narrower than a quarter of its natural width.
+constexpr int kMostCondensed = 4;
 
 SDL_Color sdlColor(Color c) {
     return {static_cast<Uint8>((c >> 16) & 0xFF), static_cast<Uint8>((c >> 8) & 0xFF),
@@ -25,6 +29,25 @@ int textWidth(TTF_Font* font, const std::string& text) {
     int w = 0, h = 0;
     if (text.empty() || TTF_SizeUTF8(font, text.c_str(), &w, &h) != 0) return 0;
     return w;
+}
+
+// What is left of `box` beside `cover`: the largest of the four strips
+// left of, right of, above and below it (all of `box` when they do not meet).
+Box uncovered(const Box& box, const Box& cover) {
+    if (!box.intersects(cover)) return box;
+    const float right = box.x + box.w, bottom = box.y + box.h;
+    const float coverRight = cover.x + cover.w, coverBottom = cover.y + cover.h;
+    const Box strips[] = {
+        {box.x, box.y, cover.x - box.x, box.h},
+        {coverRight, box.y, right - coverRight, box.h},
+        {box.x, box.y, box.w, cover.y - box.y},
+        {box.x, coverBottom, box.w, bottom - coverBottom},
+    };
+    Box best{box.x, box.y, 0, 0};
+    for (const Box& strip : strips) {
+        if (strip.w > 0 && strip.h > 0 && strip.w * strip.h > best.w * best.h) best = strip;
+    }
+    return best;
 }
 
 }  // namespace
@@ -49,7 +72,13 @@ Painter::Painter(SDL_Renderer* renderer, Pictures& pictures, Fonts& fonts)
 
 Painter::~Painter() {
     for (auto& [name, texture] : pictureTextures_) SDL_DestroyTexture(texture);
+    dropTextBlocks();
+    for (auto& [key, font] : condensed_) TTF_CloseFont(font);
+}
+
+void Painter::dropTextBlocks() {
     for (auto& [key, block] : textBlocks_) SDL_DestroyTexture(block.texture);
+    textBlocks_.clear();
 }
 
 void Painter::setView(const View& view) {
@@ -57,10 +86,11 @@ void Painter::setView(const View& view) {
     const bool hiChanged = (view.scale > 1.0f) != hiPictures();
     view_ = view;
     if (rescaled) {
-        for (auto& [key, block] : textBlocks_) SDL_DestroyTexture(block.texture);
-        textBlocks_.clear();
+        dropTextBlocks();
         boxShapes_.clear();
         fonts_.clear();
+        for (auto& [key, font] : condensed_) TTF_CloseFont(font);
+        condensed_.clear();
     }
     if (hiChanged) {
         for (auto& [name, texture] : pictureTextures_) SDL_DestroyTexture(texture);
@@ -140,10 +170,7 @@ const Painter::TextBlock& Painter::textBlock(const std::string& text, const Text
     key += std::to_string(pixels) + (style.bold ? "b" : "r") + std::to_string(style.color) + "/" +
            std::to_string(wrapWidth) + (align == Align::Centre ? "c" : "l");
     if (auto it = textBlocks_.find(key); it != textBlocks_.end()) return it->second;
-    if (textBlocks_.size() >= kMaxTextBlocks) {
-        for (auto& [k, block] : textBlocks_) SDL_DestroyTexture(block.texture);
-        textBlocks_.clear();
-    }
+    if (textBlocks_.size() >= kMaxTextBlocks) dropTextBlocks();
 
     TTF_Font* font = fonts_.get(pixels, style.bold);
     std::vector<std::string> lines;
@@ -152,12 +179,17 @@ const Painter::TextBlock& Painter::textBlock(const std::string& text, const Text
     } else {
         lines.push_back(text);
     }
+    return textBlocks_.emplace(std::move(key), renderLines(lines, font, style.color, align)).first->second;
+}
+
+Painter::TextBlock Painter::renderLines(const std::vector<std::string>& lines, TTF_Font* font,
+                                        Color color, Align align) {
     const int skip = TTF_FontLineSkip(font);
     std::vector<SDL_Surface*> rendered;
     int width = 0;
     for (const std::string& line : lines) {
         SDL_Surface* s = line.empty() ? nullptr
-                                      : TTF_RenderUTF8_Blended(font, line.c_str(), sdlColor(style.color));
+                                      : TTF_RenderUTF8_Blended(font, line.c_str(), sdlColor(color));
         rendered.push_back(s);
         if (s) width = std::max(width, s->w);
     }
@@ -176,13 +208,163 @@ const Painter::TextBlock& Painter::textBlock(const std::string& text, const Text
                             static_cast<int>(i) * skip, rendered[i]->w, rendered[i]->h};
                 SDL_BlitSurface(rendered[i], nullptr, canvas, &to);
             }
+            // Where the ink is, so a line taller than its box can be placed
+            // with its ink inside.
+            block.inkTop = block.height;
+            for (int y = 0; y < block.height; ++y) {
+                const auto* row = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(canvas->pixels) +
+                                                                  y * canvas->pitch);
+                for (int x = 0; x < width; ++x) {
+                    if ((row[x] >> 24) == 0) continue;
+                    block.inkTop = std::min(block.inkTop, y);
+                    block.inkBottom = y + 1;
+                    break;
+                }
+            }
+            if (block.inkBottom == 0) block.inkTop = 0;
             block.texture = SDL_CreateTextureFromSurface(renderer_, canvas);
             if (block.texture) SDL_SetTextureBlendMode(block.texture, SDL_BLENDMODE_BLEND);
             SDL_FreeSurface(canvas);
         }
     }
     for (SDL_Surface* s : rendered) SDL_FreeSurface(s);
-    return textBlocks_.emplace(std::move(key), block).first->second;
+    return block;
+}
+
+// --- labels -------------------------------------------------------------------
+
+TTF_Font* Painter::face(int pixels, bool bold, int width) {
+    if (width <= 0 || width >= 72 * pixels) return fonts_.get(pixels, bold);
+    const auto key = std::make_tuple(pixels, bold, width);
+    if (auto it = condensed_.find(key); it != condensed_.end()) return it->second;
+    if (condensed_.size() >= kMaxCondensedFaces) {
+        for (auto& [k, font] : condensed_) TTF_CloseFont(font);
+        condensed_.clear();
+    }
+    // A face one point high at 72 × pixels dots per inch is `pixels` high;
+    // a lower horizontal resolution draws the same outlines narrower, hinted
+    // and rendered at the final size like any other text.
+    const FaceFile& file = fonts_.face();
+    TTF_Font* font = TTF_OpenFontIndexDPI(file.path.c_str(), 1, file.index,
+                                          static_cast<unsigned>(width), static_cast<unsigned>(72 * pixels));
+    if (!font) return fonts_.get(pixels, bold);
+    TTF_SetFontHinting(font, TTF_HINTING_LIGHT);
+    if (bold) TTF_SetFontStyle(font, TTF_STYLE_BOLD);
+    condensed_.emplace(key, font);
+    return font;
+}
+
+bool Painter::holdsOneLine(const LabelStyle& style, const Box& box) {
+    // Judged at the size the scene was laid out at, so that a label is set
+    // the same way at every scale.
+    const int pixels = std::max(1, static_cast<int>(std::lround(style.size * kPixelsPerPoint)));
+    return box.h < 2 * TTF_FontLineSkip(fonts_.get(pixels, style.bold));
+}
+
+// The face the game runs on may be wider than the one the scenes were laid
+// out with. A caption that does not fit its box as this face sets it is set
+// in the same face condensed horizontally, as narrow as it must be and no
+// narrower, the way a narrower face would set it: a one-line label keeps its
+// text on its line, a label of several lines keeps every word whole and all
+// its lines inside the box.
+Painter::LabelText Painter::setLabel(const std::string& caption, const LabelStyle& style, int width,
+                                     int height, bool oneLine, int& faceWidth) {
+    const int pixels = pixelsFor(style.size);
+    const int natural = 72 * pixels;
+    const int maxLines = std::max(1, height / TTF_FontLineSkip(fonts_.get(pixels, style.bold)));
+    LabelText set;
+    set.oneLine = oneLine;
+    auto fits = [&](int candidate) {
+        faceWidth = candidate;
+        TTF_Font* font = face(pixels, style.bold, candidate);
+        const auto measure = [font](const std::string& s) { return textWidth(font, s); };
+        set.condense = static_cast<float>(candidate) / static_cast<float>(natural);
+        if (oneLine) {
+            set.lines = {caption};
+            return measure(caption) <= width;
+        }
+        WrappedText wrapped = wrapLines(caption, width, measure);
+        set.lines = std::move(wrapped.lines);
+        return !wrapped.overflowed && static_cast<int>(set.lines.size()) <= maxLines;
+    };
+    if (fits(natural)) return set;
+    // Text set narrower never takes more room: search for the widest face that fits.
+    int lo = natural / kMostCondensed;
+    if (!fits(lo)) return set;  // nothing readable fits: the narrowest, past the edge
+    int hi = natural;
+    while (hi - lo > 1) {
+        const int mid = lo + (hi - lo) / 2;
+        (fits(mid) ? lo : hi) = mid;
+    }
+    fits(lo);
+    return set;
+}
+
+const Painter::TextBlock& Painter::labelBlock(const Label& label, const SDL_Rect& area, bool oneLine) {
+    const LabelStyle& st = label.style();
+    const int pixels = pixelsFor(st.size);
+    std::string key = "\x1elabel\x1f" + label.caption();
+    key += '\x1f';
+    key += std::to_string(pixels) + (st.bold ? "b" : "r") + std::to_string(st.fore) + "/" +
+           std::to_string(area.w) + "x" + std::to_string(area.h) + (oneLine ? "1" : "n");
+    if (auto it = textBlocks_.find(key); it != textBlocks_.end()) return it->second;
+    if (textBlocks_.size() >= kMaxTextBlocks) dropTextBlocks();
+    int faceWidth = 0;
+    LabelText set = setLabel(label.caption(), st, area.w, area.h, oneLine, faceWidth);
+    TTF_Font* font = face(pixels, st.bold, faceWidth);
+    TextBlock block = renderLines(set.lines, font, st.fore, Align::Left);
+    block.setting = std::move(set);
+    return textBlocks_.emplace(std::move(key), std::move(block)).first->second;
+}
+
+Box Painter::labelBox(const Label& label, const Box& client) {
+    Box box = controlBox(label, pictureSize());
+    box.x += client.x;
+    box.y += client.y;
+    return box;
+}
+
+// The part of a label's box its text may use: what the controls drawn after
+// it leave uncovered. Where the scene lays a later label (a value beside its
+// caption, say) over the end of this one, the caption is set before it
+// instead of running on under it.
+Box Painter::textArea(const std::vector<const Control*>& order, std::size_t index, const Box& client) {
+    Box area = labelBox(static_cast<const Label&>(*order[index]), client);
+    for (std::size_t i = index + 1; i < order.size() && area.w > 0 && area.h > 0; ++i) {
+        const Control& c = *order[i];
+        const ControlKind kind = c.kind();
+        if (!c.visible() || (kind != ControlKind::Label && kind != ControlKind::CommandButton &&
+                             kind != ControlKind::TextBox)) {
+            continue;
+        }
+        Box cover = controlBox(c, pictureSize());
+        cover.x += client.x;
+        cover.y += client.y;
+        area = uncovered(area, cover);
+    }
+    return area;
+}
+
+Painter::LabelText Painter::labelText(const Label& label, const Box& client) {
+    const std::vector<const Control*> order = paintOrder(label.scene());
+    const auto at = std::find(order.begin(), order.end(), &label);
+    if (at == order.end()) return {};
+    const Box box = labelBox(label, client);
+    const SDL_Rect area = device(textArea(order, static_cast<std::size_t>(at - order.begin()), client));
+    if (label.caption().empty() || area.w <= 0 || area.h <= 0) return {};
+    return labelBlock(label, area, holdsOneLine(label.style(), box)).setting;
+}
+
+void Painter::paintLabelText(const Label& label, const Box& box, const Box& textArea) {
+    const SDL_Rect area = device(textArea);
+    if (label.caption().empty() || area.w <= 0 || area.h <= 0) return;
+    const TextBlock& block = labelBlock(label, area, holdsOneLine(label.style(), box));
+    if (!block.texture) return;
+    SDL_Rect to{area.x, area.y, block.width, block.height};
+    // A line taller than its box is lifted as far as it takes to keep its
+    // ink inside, never above the box's top.
+    if (block.inkBottom > area.h) to.y -= std::min(block.inkTop, block.inkBottom - area.h);
+    SDL_RenderCopy(renderer_, block.texture, nullptr, &to);
 }
 
 void Painter::drawText(const std::string& text, const Box& box, const TextStyle& style, bool wrap,
@@ -309,7 +491,30 @@ void Painter::paintWindow(const Scene& scene, const Layout& layout, bool active,
     const Box client = layout.client(scene);
     fill(client, scene.style().background);
     clip(&client);
-    for (const Control* c : paintOrder(scene)) paintControl(*c, client, interaction);
+    // Every label's background before any label's text, so that no label
+    // covers a neighbour's text that runs up to (or, condensed to the last
+    // pixel, onto) its edge.
+    const std::vector<const Control*> order = paintOrder(scene);
+    std::vector<std::size_t> labels;
+    auto paintLabelTexts = [&] {
+        for (std::size_t i : labels) {
+            const auto& label = static_cast<const Label&>(*order[i]);
+            paintLabelText(label, labelBox(label, client), textArea(order, i, client));
+        }
+        labels.clear();
+    };
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const Control* c = order[i];
+        if (c->kind() == ControlKind::Label && c->visible()) {
+            const auto& label = static_cast<const Label&>(*c);
+            fill(labelBox(label, client), label.style().back);
+            labels.push_back(i);
+            continue;
+        }
+        paintLabelTexts();
+        paintControl(*c, client, interaction);
+    }
+    paintLabelTexts();
     clip(nullptr);
 }
 
@@ -326,15 +531,8 @@ void Painter::paintControl(const Control& control, const Box& client, const Inte
         }
         case ControlKind::Label: {
             const auto& label = static_cast<const Label&>(control);
-            const LabelStyle& st = label.style();
-            fill(box, st.back);
-            // A box of one line keeps its text on that line, even where this
-            // face runs a little wider than the one the scene was laid out
-            // with: better a word past the edge than one cut in half.
-            const int skip = TTF_FontLineSkip(fonts_.get(pixelsFor(st.size), st.bold));
-            const bool oneLine = device(box).h < 2 * skip;
-            drawText(label.caption(), box, {st.size, st.bold, st.fore}, !oneLine, Align::Left, false, 0,
-                     0, !oneLine);
+            fill(box, label.style().back);
+            paintLabelText(label, box, box);
             break;
         }
         case ControlKind::CommandButton:
@@ -369,8 +567,14 @@ void Painter::paintButton(const CommandButton& button, const Box& box, bool pres
         const float px = inside.x + (inside.w - natural.width) / 2 + nudge;
         const float py = button.caption().empty() ? inside.y + (inside.h - natural.height) / 2 + nudge
                                                   : inside.y + 1 + nudge;
-        const Box keep = inside;
-        clip(&keep);
+        // The picture stays inside the button; the scene's clip comes back
+        // afterwards, or every control drawn later would be cut to this button.
+        SDL_Rect sceneClip;
+        const bool sceneClipped = SDL_RenderIsClipEnabled(renderer_);
+        SDL_RenderGetClipRect(renderer_, &sceneClip);
+        SDL_Rect keep = device(inside);
+        if (sceneClipped) SDL_IntersectRect(&keep, &sceneClip, &keep);
+        SDL_RenderSetClipRect(renderer_, &keep);
         paintPicture(st.picture, px, py);
         if (!button.caption().empty()) {
             const TextStyle ts{st.size, st.bold, palette::FieldText};
@@ -378,6 +582,7 @@ void Painter::paintButton(const CommandButton& button, const Box& box, bool pres
             drawText(button.caption(), {inside.x, inside.y + inside.h - lineHeight, inside.w, lineHeight},
                      ts, false, Align::Centre, true, nudge);
         }
+        SDL_RenderSetClipRect(renderer_, sceneClipped ? &sceneClip : nullptr);
         return;
     }
     drawText(button.caption(), inside, {st.size, st.bold, palette::FieldText}, true, Align::Centre,
@@ -411,12 +616,16 @@ void Painter::paintLine(const Line& line, const Box& client) {
 
 // --- the message box ----------------------------------------------------------
 
+std::vector<std::string> Painter::messageBoxLines(const std::string& text) {
+    TTF_Font* font = fonts_.get(pixelsFor(kSystemPoints), false);
+    return wrapText(text, boxWrapPixels(), [font](const std::string& l) { return textWidth(font, l); });
+}
+
 MessageBoxShape Painter::messageBoxShape(const std::string& text) {
     if (auto it = boxShapes_.find(text); it != boxShapes_.end()) return it->second;
     const float s = view_.scale;
     TTF_Font* font = fonts_.get(pixelsFor(kSystemPoints), false);
-    const int maxWidth = boxWrapPixels();
-    const auto lines = wrapText(text, maxWidth, [font](const std::string& l) { return textWidth(font, l); });
+    const auto lines = messageBoxLines(text);
     int widest = 0;
     for (const auto& l : lines) widest = std::max(widest, textWidth(font, l));
     const float textW = std::max(static_cast<float>(kBoxMinTextWidth), std::ceil(widest / s) + 1);

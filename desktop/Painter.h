@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "desktop/Face.h"
@@ -61,6 +62,17 @@ public:
     void paint(const Runtime& runtime, const Layout& layout, const Interaction& interaction = {});
 
     MessageBoxShape messageBoxShape(const std::string& text);
+    // The lines the message box shows the text on.
+    std::vector<std::string> messageBoxLines(const std::string& text);
+
+    // How a label's caption is set at the current scale, its scene's client
+    // area standing at `client` on the desktop.
+    struct LabelText {
+        std::vector<std::string> lines;
+        float condense = 1;    // the face's width against its natural width
+        bool oneLine = false;  // the box holds one line of the label's face
+    };
+    LabelText labelText(const Label& label, const Box& client);
     // The natural size of a picture (loading it if need be).
     PictureSize pictureSize();
 
@@ -72,6 +84,9 @@ private:
         SDL_Texture* texture = nullptr;
         int width = 0;  // device pixels
         int height = 0;
+        int inkTop = 0;  // the rows that hold ink, [inkTop, inkBottom)
+        int inkBottom = 0;
+        LabelText setting;  // for a label's text: how it was set
     };
     enum class Align { Left, Centre };
     struct TextStyle {
@@ -94,6 +109,9 @@ private:
     void paintFrame(const Box& frame, const std::string& caption, const std::string& icon,
                     bool active, bool minMax);
     void paintControl(const Control& control, const Box& client, const Interaction& interaction);
+    void paintLabelText(const Label& label, const Box& box, const Box& textArea);
+    Box labelBox(const Label& label, const Box& client);
+    Box textArea(const std::vector<const Control*>& order, std::size_t index, const Box& client);
     void paintButton(const CommandButton& button, const Box& box, bool pressed);
     void paintLine(const Line& line, const Box& client);
     void paintMessageBox(const std::string& text, const Interaction& interaction);
@@ -101,6 +119,18 @@ private:
 
     const TextBlock& textBlock(const std::string& text, const TextStyle& style, int wrapWidth,
                                Align align);
+    // Renders lines, one under the other, into a texture.
+    TextBlock renderLines(const std::vector<std::string>& lines, TTF_Font* font, Color color,
+                          Align align);
+    // A label's caption set in a box of `area`'s device size.
+    const TextBlock& labelBlock(const Label& label, const SDL_Rect& area, bool oneLine);
+    LabelText setLabel(const std::string& caption, const LabelStyle& style, int width, int height,
+                       bool oneLine, int& faceWidth);
+    bool holdsOneLine(const LabelStyle& style, const Box& box);
+    // The face at `pixels` em height, `width` its horizontal size in 72ths
+    // of a pixel (72 × pixels is its natural width, less is condensed).
+    TTF_Font* face(int pixels, bool bold, int width);
+    void dropTextBlocks();
     // Draws text inside `box`: wrapped to its width when `wrap`, aligned left
     // or centred, from the top or centred vertically, clipped to the box.
     // `wrapPixels` wraps at that many device pixels instead of the box's width.
@@ -118,6 +148,7 @@ private:
     std::map<std::string, SDL_Texture*> pictureTextures_;
     std::map<std::string, TextBlock> textBlocks_;
     std::map<std::string, MessageBoxShape> boxShapes_;
+    std::map<std::tuple<int, bool, int>, TTF_Font*> condensed_;
 };
 
 }  // namespace zorb::desktop

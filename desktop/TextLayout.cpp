@@ -29,27 +29,55 @@ std::size_t sequenceLength(unsigned char lead) {
     return 1;
 }
 
-// UAX #14 (LB1) leaves the class CJ to the tailoring: strict Japanese line
-// breaking treats it as NS, so no line starts with it. The library resolves
-// CJ to ID, which would let a line start with the prolonged sound mark ー;
-// take back the break before it (and before its half-width form ｰ).
-void keepProlongedSoundMarks(const std::string& text, std::vector<char>& breaks) {
-    static const char* const marks[] = {"\xE3\x83\xBC", "\xEF\xBD\xB0"};  // U+30FC, U+FF70
-    for (const char* mark : marks) {
-        for (std::size_t at = text.find(mark, 1); at != std::string::npos; at = text.find(mark, at + 1)) {
-            if (breaks[at - 1] == LINEBREAK_ALLOWBREAK) breaks[at - 1] = LINEBREAK_NOBREAK;
+// Decodes the code point starting at byte `i` and its length in bytes
+// (U+FFFD and 1 for a malformed sequence).
+char32_t codePointAt(const std::string& text, std::size_t i, std::size_t& length) {
+    const unsigned char lead = static_cast<unsigned char>(text[i]);
+    const std::size_t n = sequenceLength(lead);
+    length = 1;
+    if (n == 1) return lead < 0x80 ? lead : 0xFFFD;
+    if (i + n > text.size()) return 0xFFFD;
+    char32_t cp = n == 2 ? (lead & 0x1F) : n == 3 ? (lead & 0x0F) : (lead & 0x07);
+    for (std::size_t k = 1; k < n; ++k) {
+        const unsigned char c = static_cast<unsigned char>(text[i + k]);
+        if ((c >> 6) != 0x2) return 0xFFFD;
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    length = n;
+    return cp;
+}
+
+// UAX #14 (LB1) leaves the class CJ (small kana, ー) to the tailoring, and
+// the library resolves it to ID, which lets a line start with っ or ー.
+// Strict Japanese line breaking treats CJ as NS: take back every break the
+// library allows before one. Mandatory breaks (line feeds) stay.
+void applyStrictRule(const std::string& text, std::vector<char>& breaks) {
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t n = 1;
+        const char32_t cp = codePointAt(text, i, n);
+        if (i > 0 && isSmallKanaOrProlongedMark(cp) && breaks[i - 1] == LINEBREAK_ALLOWBREAK) {
+            breaks[i - 1] = LINEBREAK_NOBREAK;
         }
+        i += n;
     }
 }
 
-// Whether a line may start with this character: the library allows a break
-// between an ideograph and it (not so for 。、」！？ー and their kin).
+// The break opportunities of the text, by the strict rule. The value at the
+// last byte of a character tells whether a line may end after it.
+std::vector<char> breakOpportunities(const std::string& text) {
+    initBreaker();
+    std::vector<char> breaks(text.size());
+    set_linebreaks_utf8(reinterpret_cast<const utf8_t*>(text.data()), text.size(), "ja",
+                        breaks.data());
+    applyStrictRule(text, breaks);
+    return breaks;
+}
+
+// Whether a line may start with this character: the strict rule allows a
+// break between a kana and it (not so for 。、」！？ー, small kana and their kin).
 bool canStartLine(const std::string& ch) {
     const std::string pair = "\xE3\x81\x82" + ch;  // あ
-    std::vector<char> breaks(pair.size());
-    set_linebreaks_utf8(reinterpret_cast<const utf8_t*>(pair.data()), pair.size(), "ja", breaks.data());
-    keepProlongedSoundMarks(pair, breaks);
-    return breaks[2] == LINEBREAK_ALLOWBREAK;
+    return breakOpportunities(pair)[2] == LINEBREAK_ALLOWBREAK;
 }
 
 // Cuts a piece that has no break opportunity into lines between characters.
@@ -100,16 +128,34 @@ std::u32string decodeUtf8(const std::string& text) {
     return out;
 }
 
+bool isSmallKanaOrProlongedMark(char32_t c) {
+    switch (c) {
+        case U'ぁ': case U'ぃ': case U'ぅ': case U'ぇ': case U'ぉ': case U'っ':
+        case U'ゃ': case U'ゅ': case U'ょ': case U'ゎ': case U'ゕ': case U'ゖ':
+        case U'ァ': case U'ィ': case U'ゥ': case U'ェ': case U'ォ': case U'ッ':
+        case U'ャ': case U'ュ': case U'ョ': case U'ヮ': case U'ヵ': case U'ヶ':
+        case U'ー':
+        case 0x1B132: case 0x1B150: case 0x1B151: case 0x1B152: case 0x1B155:  // small kana supplement
+        case 0x1B164: case 0x1B165: case 0x1B166: case 0x1B167:
+            return true;
+        default: break;
+    }
+    return (c >= 0x31F0 && c <= 0x31FF)    // small katakana for Ainu: ㇰ..ㇿ
+           || (c >= 0xFF67 && c <= 0xFF70);  // half-width ｧ..ｯ and ｰ
+}
+
 std::vector<std::string> wrapText(const std::string& text, int width,
                                   const std::function<int(const std::string&)>& measure) {
-    initBreaker();
-    std::vector<std::string> lines;
-    if (text.empty()) return lines;
+    return wrapLines(text, width, measure).lines;
+}
 
-    std::vector<char> breaks(text.size());
-    set_linebreaks_utf8(reinterpret_cast<const utf8_t*>(text.data()), text.size(), "ja",
-                        breaks.data());
-    keepProlongedSoundMarks(text, breaks);
+WrappedText wrapLines(const std::string& text, int width,
+                      const std::function<int(const std::string&)>& measure) {
+    WrappedText out;
+    std::vector<std::string>& lines = out.lines;
+    if (text.empty()) return out;
+
+    const std::vector<char> breaks = breakOpportunities(text);
 
     // Pieces: the text between two break opportunities, each ending either
     // where a break is allowed or where one is mandatory.
@@ -134,6 +180,7 @@ std::vector<std::string> wrapText(const std::string& text, int width,
             if (measure(trimEnd(piece)) <= width) {
                 current = std::move(piece);
             } else {
+                out.overflowed = true;
                 cutByCharacter(piece, width, measure, lines, current);
             }
         }
@@ -143,7 +190,7 @@ std::vector<std::string> wrapText(const std::string& text, int width,
         }
     }
     if (!trimEnd(current).empty()) lines.push_back(trimEnd(current));
-    return lines;
+    return out;
 }
 
 }  // namespace zorb::desktop
