@@ -115,6 +115,9 @@ void DesktopImpl::open() {
     window = SDL_CreateWindow("ZORBLAND", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                               kScreenWidth * scale, kScreenHeight * scale, flags);
     if (!window) throw DesktopError(std::string("cannot open a window: ") + SDL_GetError());
+    // The taskbar and Alt-Tab show the same face as the installed desktop icon
+    // (both are drawn from icon.svg), at 2× so it stays sharp there.
+    SDL_SetWindowIcon(window, pictures->get("icon", true).surface);
     SDL_SetWindowMinimumSize(window, kScreenWidth / 2, kScreenHeight / 2);
     renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
     if (!renderer) throw DesktopError(std::string("cannot draw in the window: ") + SDL_GetError());

@@ -6,9 +6,28 @@
 #include <cstdlib>
 #include <filesystem>
 
+// Where the installed pictures are, relative to the installed program; the
+// build sets it from the install layout (games/ and share/games/zorbland/).
+#ifndef ZORB_ASSETS_FROM_PROGRAM
+#define ZORB_ASSETS_FROM_PROGRAM "../share/games/zorbland/assets"
+#endif
+
 namespace zorb::desktop {
 
 namespace {
+
+constexpr const char* kAssetsVariable = "ZORBLAND_ASSETS";
+
+bool holdsPictures(const std::filesystem::path& folder) {
+    std::error_code error;
+    return std::filesystem::is_directory(folder / "1x", error);
+}
+
+std::string joinPlaces(const std::vector<std::string>& looked) {
+    std::string text;
+    for (const auto& place : looked) text += (text.empty() ? "" : ", ") + place;
+    return text;
+}
 
 SDL_Surface* loadPng(const std::string& path) {
     SDL_Surface* loaded = IMG_Load(path.c_str());
@@ -20,6 +39,9 @@ SDL_Surface* loadPng(const std::string& path) {
 
 }  // namespace
 
+MissingPicture::MissingPicture(const std::string& name, const std::vector<std::string>& looked)
+    : std::runtime_error("cannot find the game's pictures: looked in " + joinPlaces(looked)), name_(name) {}
+
 Pictures::Pictures(std::string directory) : directory_(std::move(directory)) {}
 
 Pictures::~Pictures() {
@@ -28,12 +50,37 @@ Pictures::~Pictures() {
     }
 }
 
-std::string Pictures::defaultDirectory() {
-    if (const char* env = std::getenv("ZORBLAND_ASSETS"); env && *env) return env;
+PictureSearch Pictures::search() {
+    PictureSearch result;
+    if (const char* env = std::getenv(kAssetsVariable); env && *env) {
+        result.looked.push_back(std::string(env) + " (" + kAssetsVariable + ")");
+        if (holdsPictures(env)) result.found = env;
+        return result;
+    }
+    std::vector<std::filesystem::path> places;
     std::error_code error;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return "assets";
-    return (exe.parent_path() / "assets").string();
+    if (error) {
+        places.push_back("assets");
+    } else {
+        places.push_back(exe.parent_path() / "assets");
+        places.push_back((exe.parent_path() / ZORB_ASSETS_FROM_PROGRAM).lexically_normal());
+    }
+    for (const auto& place : places) {
+        std::string text = place.string();
+        if (text.size() > 1 && text.back() == '/') text.pop_back();
+        result.looked.push_back(text);
+        if (result.found.empty() && holdsPictures(place)) result.found = text;
+    }
+    return result;
+}
+
+std::string Pictures::defaultDirectory() {
+    PictureSearch where = search();
+    if (!where.found.empty()) return where.found;
+    // The first place looked in, without the note on where it came from.
+    if (const char* env = std::getenv(kAssetsVariable); env && *env) return env;
+    return where.looked.front();
 }
 
 const Pictures::Picture& Pictures::get(const std::string& name, bool hi) {
@@ -51,7 +98,17 @@ const Pictures::Picture& Pictures::get(const std::string& name, bool hi) {
     }
     if (!picture.surface) {
         picture.surface = loadPng(one);
-        if (!picture.surface) throw MissingPicture(name, hi ? two : one);
+        if (!picture.surface) {
+            // Not one picture missing but all of them, from wherever the
+            // game looked: say where it looked rather than name one file.
+            if (!holdsPictures(directory_)) {
+                const PictureSearch where = search();
+                if (where.found.empty() && directory_ == defaultDirectory()) {
+                    throw MissingPicture(name, where.looked);
+                }
+            }
+            throw MissingPicture(name, hi ? two : one);
+        }
         picture.natural = {picture.surface->w, picture.surface->h};
     }
     return cache.emplace(name, picture).first->second;

@@ -3,6 +3,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "runtime/Geometry.h"
 
@@ -16,10 +17,21 @@ class MissingPicture : public std::runtime_error {
 public:
     MissingPicture(const std::string& name, const std::string& path)
         : std::runtime_error("picture '" + name + "' is missing (" + path + ")"), name_(name) {}
+    // None of the places the game looks in holds any pictures at all (a
+    // program copied away from its data, a half-finished install): the
+    // message names every one of them, so the person can see which is wrong.
+    MissingPicture(const std::string& name, const std::vector<std::string>& looked);
     const std::string& name() const { return name_; }
 
 private:
     std::string name_;
+};
+
+// The places the pictures are looked for, in order, and the first that holds
+// them (a folder with a 1x/ in it).
+struct PictureSearch {
+    std::vector<std::string> looked;  // as a person should read them
+    std::string found;                // empty when none holds them
 };
 
 // The PNG rasters of the pictures: DIR/1x/NAME.png at natural size and
@@ -31,7 +43,13 @@ public:
     Pictures(const Pictures&) = delete;
     Pictures& operator=(const Pictures&) = delete;
 
-    // $ZORBLAND_ASSETS if set, else the assets directory beside the program.
+    // $ZORBLAND_ASSETS when it is set, and then nothing else: a person who
+    // points the game at pictures means those. Otherwise assets/ beside the
+    // program (the build tree), then the installed data folder found from
+    // where the program is, so that an installed prefix can be moved whole.
+    static PictureSearch search();
+    // The folder search() found, else the first place it looked in; the
+    // pictures read from it then fail with the message naming every place.
     static std::string defaultDirectory();
 
     struct Picture {

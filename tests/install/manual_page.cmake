@@ -1,0 +1,36 @@
+# The installed manual page renders without a warning from man, documents
+# every option the installed program's --help lists, and has the sections a
+# reader looks for: the keys, the files, the exit statuses.
+#   -DPREFIX=
+cmake_minimum_required(VERSION 3.25)
+execute_process(COMMAND man --warnings -E UTF-8 -l ${PREFIX}/share/man/man6/zorbland.6
+  RESULT_VARIABLE status OUTPUT_VARIABLE page ERROR_VARIABLE warnings)
+if(NOT status EQUAL 0 OR NOT warnings STREQUAL "")
+  message(FATAL_ERROR "man zorbland.6 (${status}):\n${warnings}")
+endif()
+execute_process(COMMAND ${PREFIX}/games/zorbland --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
+string(REGEX MATCHALL "--[a-z][a-z-]*" options "${help}")
+list(REMOVE_DUPLICATES options)
+if(NOT status EQUAL 0 OR NOT options)
+  message(FATAL_ERROR "the installed program's --help failed (${status}):\n${help}")
+endif()
+file(READ ${PREFIX}/share/man/man6/zorbland.6 roff)
+# Each option has its own entry under OPTIONS: a line of its own, in bold.
+string(REGEX MATCH "\n\\.SH OPTIONS\n(.*)" options_section "${roff}")
+string(REGEX REPLACE "\n\\.SH .*" "" options_section "${CMAKE_MATCH_1}")
+set(undocumented "")
+foreach(option IN LISTS options)
+  string(REPLACE "-" "\\\\-" pattern "${option}")
+  if(NOT options_section MATCHES "\n\\.B[IR]? [^\n]*${pattern}( |\"|\n)")
+    list(APPEND undocumented ${option})
+  endif()
+endforeach()
+if(undocumented)
+  message(FATAL_ERROR "the manual page (dist/zorbland.6.in) has no entry under OPTIONS for: ${undocumented}")
+endif()
+foreach(section "EXIT STATUS" "FILES" "KEYS")
+  string(FIND "${roff}" ".SH ${section}\n" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "the manual page has no ${section} section")
+  endif()
+endforeach()
