@@ -1,4 +1,5 @@
 // zorbland: starts the game in a window, or headless under a script.
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -16,11 +17,12 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zorbland [--start SCENE] [--scale N] [--fullscreen] [--record FILE] [--replay FILE]\n"
-    "       zorbland --headless --script FILE|- [--start SCENE] [--scale N]\n"
+    "usage: zorbland [--start SCENE] [--scale X] [--fullscreen] [--record FILE] [--replay FILE]\n"
+    "       zorbland --headless --script FILE|- [--start SCENE] [--scale X]\n"
     "\n"
     "  --start SCENE     start on SCENE (Form1..Form34) instead of the title\n"
-    "  --scale N         draw everything N times as large (default: the largest that fits)\n"
+    "  --scale X         draw everything X times as large, 0.5 to 8, fractions allowed\n"
+    "                    (default: the largest that fits the screen)\n"
     "  --fullscreen      start in fullscreen (F11 or Alt+Enter toggles it)\n"
     "  --record FILE     write the session to FILE as a script\n"
     "  --replay FILE     play a recording back in the window, then play on\n"
@@ -29,18 +31,35 @@ constexpr const char* kUsage =
     "  --help            show this help\n"
     "  --version         show the version\n"
     "\n"
-    "In the window: the arrow keys press the arrow buttons, Enter, Space or Escape\n"
-    "press OK, F12 saves a screenshot in the current directory.\n";
+    "In the window, besides the mouse:\n"
+    "  arrow keys        press the front window's arrow buttons; held down, walk\n"
+    "  Tab, Shift+Tab    move the focus between the front window's buttons\n"
+    "  Space, Enter      press the focused button, or a message box's OK (so does Escape)\n"
+    "  F11, Alt+Enter    fullscreen on and off\n"
+    "  F12               a screenshot into your pictures directory\n"
+    "  gamepad           D-pad or left stick: arrows; A: press; B: OK; shoulders: focus;\n"
+    "                    Start: fullscreen\n";
 
 struct Options {
     bool headless = false;
     std::optional<std::string> script;
     std::optional<std::string> start;
-    std::optional<int> scale;
+    std::optional<float> scale;
     bool fullscreen = false;
     std::optional<std::string> record;
     std::optional<std::string> replay;
 };
+
+// "1.5", "2", "0.75": plain decimals only, so "1e1" or "nan" never pass.
+std::optional<float> parseScale(const std::string& text) {
+    if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789.") != std::string::npos ||
+        text.front() == '.' || std::count(text.begin(), text.end(), '.') > 1) {
+        return std::nullopt;
+    }
+    const float scale = std::stof(text);
+    if (scale < 0.5f || scale > 8.0f) return std::nullopt;
+    return scale;
+}
 
 int usageError(const std::string& message) {
     std::cerr << "zorbland: " << message << " (see zorbland --help)\n";
@@ -154,11 +173,9 @@ int main(int argc, char** argv) {
             if (!options.start) return usageError("--start needs a scene name");
         } else if (a == "--scale") {
             const auto n = value();
-            if (!n || n->empty() || n->size() > 2 || n->find_first_not_of("0123456789") != std::string::npos ||
-                std::stoi(*n) < 1 || std::stoi(*n) > 8) {
-                return usageError("--scale needs a whole number from 1 to 8");
-            }
-            options.scale = std::stoi(*n);
+            const std::optional<float> scale = n ? parseScale(*n) : std::nullopt;
+            if (!scale) return usageError("--scale needs a number from 0.5 to 8, such as 1.5");
+            options.scale = *scale;
         } else if (a == "--fullscreen") {
             options.fullscreen = true;
         } else if (a == "--record") {

@@ -3,6 +3,7 @@
 #include <SDL_image.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cerrno>
 #include <csignal>
@@ -15,6 +16,8 @@
 
 #include "desktop/DesktopImpl.h"
 #include "desktop/Look.h"
+#include "desktop/ScreenshotFiles.h"
+#include "desktop/WindowSize.h"
 #include "runtime/Controls.h"
 #include "runtime/Scene.h"
 
@@ -30,29 +33,6 @@ bool hasDisplay() {
     return false;
 }
 
-// The largest whole scale at which the desktop fits the display.
-int fittingScale() {
-    SDL_Rect usable;
-    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
-    // Leave room for the window's own frame.
-    const int sx = (usable.w - 16) / kScreenWidth;
-    const int sy = (usable.h - 48) / kScreenHeight;
-    return std::max(1, std::min(sx, sy));
-}
-
-std::string screenshotName() {
-    const std::time_t now = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&now, &tm);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &tm);
-    std::string name = std::string("zorbland-") + stamp + ".png";
-    for (int n = 2; std::filesystem::exists(name); ++n) {
-        name = std::string("zorbland-") + stamp + "-" + std::to_string(n) + ".png";
-    }
-    return name;
-}
-
 }  // namespace
 
 // --- DesktopImpl ----------------------------------------------------------------
@@ -66,6 +46,8 @@ DesktopImpl::~DesktopImpl() {
     pictures.reset();
     if (renderer) SDL_DestroyRenderer(renderer);
     if (window) SDL_DestroyWindow(window);
+    for (SDL_GameController* c : pads) SDL_GameControllerClose(c);
+    if (padsStarted) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
     if (sdlStarted) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
@@ -109,11 +91,17 @@ void DesktopImpl::open() {
     pictures = std::make_unique<Pictures>(options.assets.empty() ? Pictures::defaultDirectory()
                                                                  : options.assets);
 
-    const int scale = options.scale > 0 ? options.scale : fittingScale();
+    SDL_Rect usable{0, 0, kScreenWidth + kFrameAllowanceW, kScreenHeight + kFrameAllowanceH};
+    SDL_GetDisplayUsableBounds(0, &usable);
+    const float scale = options.scale > 0 ? options.scale : fittingScale(usable);
+    const int w = static_cast<int>(std::lround(kScreenWidth * scale));
+    const int h = static_cast<int>(std::lround(kScreenHeight * scale));
+    const SDL_Point at = windowPlace(usable, w, h);
     Uint32 flags = SDL_WINDOW_RESIZABLE;
     if (options.fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    window = SDL_CreateWindow("ZORBLAND", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                              kScreenWidth * scale, kScreenHeight * scale, flags);
+    window = SDL_CreateWindow("ZORBLAND", at.x, at.y, w, h, flags);
+    windowedW = w;
+    windowedH = h;
     if (!window) throw DesktopError(std::string("cannot open a window: ") + SDL_GetError());
     // The taskbar and Alt-Tab show the same face as the installed desktop icon
     // (both are drawn from icon.svg), at 2× so it stays sharp there.
@@ -192,6 +180,8 @@ void DesktopImpl::startVideo() {
     SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
         sdlStarted = true;
+        // Gamepads come and go while the game runs; without them it plays on.
+        padsStarted = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
         return;
     }
     std::string reason = SDL_GetError();
@@ -222,10 +212,50 @@ Interaction DesktopImpl::interaction() const {
     Interaction i;
     if (pressed && pressedInside) i.pressed = pressed;
     i.okPressed = okHeld;
+    i.focused = focus;
+    i.note = note;
     return i;
 }
 
+// The front window's focused button: the first in tab order when a window
+// comes to the front; when the focused button is hidden, the next visible
+// one after it.
+void DesktopImpl::updateFocus() {
+    const std::vector<Scene*> windows = layout.windows(*runtime);
+    Scene* front = windows.empty() ? nullptr : windows.front();
+    const std::vector<CommandButton*> order = front ? tabOrder(*front) : std::vector<CommandButton*>{};
+    CommandButton* was = focus;
+    if (front != focusScene) {
+        focusScene = front;
+        focus = order.empty() ? nullptr : order.front();
+    } else if (focus && std::find(order.begin(), order.end(), focus) == order.end()) {
+        const auto next = std::find_if(order.begin(), order.end(),
+                                       [this](const CommandButton* b) { return b->number() > focus->number(); });
+        focus = next != order.end() ? *next : order.empty() ? nullptr : order.front();
+    } else if (!focus && !order.empty()) {
+        focus = order.front();
+    }
+    if (focus != was) dirty = true;
+}
+
+void DesktopImpl::moveFocus(int direction) {
+    updateFocus();
+    if (!focusScene) return;
+    const std::vector<CommandButton*> order = tabOrder(*focusScene);
+    if (order.empty()) return;
+    auto at = std::find(order.begin(), order.end(), focus);
+    const long n = static_cast<long>(order.size());
+    const long i = at == order.end() ? 0 : (at - order.begin() + direction + n) % n;
+    focus = order[static_cast<std::size_t>(i)];
+    dirty = true;
+}
+
 void DesktopImpl::present(bool force) {
+    if (!note.empty() && clock.now() >= noteUntil) {
+        note.clear();
+        dirty = true;
+    }
+    updateFocus();
     if (!force && !dirty && paintedRevision == runtime->revision()) return;
     paintedRevision = runtime->revision();
     dirty = false;
@@ -244,27 +274,70 @@ void DesktopImpl::present(bool force) {
 
 void DesktopImpl::toggleFullscreen() {
     const bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+    if (!full) SDL_GetWindowSize(window, &windowedW, &windowedH);
     SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    // With no window manager to send the new size, the window comes back
+    // from fullscreen at its old size only when asked to.
+    if (full) SDL_SetWindowSize(window, windowedW, windowedH);
     updateView();
 }
 
+// F12: the screen as the player sees it (no note on it) into the pictures
+// directory; a note says where it went, or why it did not.
 void DesktopImpl::screenshot() {
-    const std::string name = screenshotName();
-    painter->paint(*runtime, layout, interaction());
+    Interaction plain = interaction();
+    plain.note.clear();
+    painter->paint(*runtime, layout, plain);
     int w = 0, h = 0;
     SDL_GetRendererOutputSize(renderer, &w, &h);
     SDL_Surface* shot = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
-    bool ok = shot && SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, shot->pixels,
-                                           shot->pitch) == 0;
-    ok = ok && IMG_SavePNG(shot, name.c_str()) == 0;
-    if (ok) {
-        std::cerr << "zorbland: screenshot " << name << "\n";
-    } else {
-        std::cerr << "zorbland: cannot write the screenshot " << name << ": " << SDL_GetError() << "\n";
+    std::string error;
+    if (!shot || SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, shot->pixels, shot->pitch) != 0) {
+        error = SDL_GetError();
+    }
+    const std::filesystem::path dir = screenshotDirectory();
+    std::filesystem::path file;
+    if (error.empty()) {
+        std::error_code ec;
+        std::filesystem::create_directories(dir, ec);
+        if (ec) error = "cannot make " + dir.string() + ": " + ec.message();
+    }
+    if (error.empty()) {
+        file = newScreenshotPath(dir);
+        error = writePng(shot, file.string());
     }
     if (shot) SDL_FreeSurface(shot);
-    SDL_RenderPresent(renderer);
-    paintedRevision = runtime->revision();
+    if (error.empty()) {
+        std::cerr << "zorbland: screenshot " << file.string() << "\n";
+        showNote("screenshot saved: " + file.string());
+    } else {
+        std::cerr << "zorbland: screenshot not saved in " << dir.string() << ": " << error << "\n";
+        showNote("screenshot not saved: " + error);
+    }
+    present(true);
+}
+
+// The PNG is made in memory and written with checked calls, so a full disk
+// is reported rather than leaving a cut-off file that looks saved.
+std::string DesktopImpl::writePng(SDL_Surface* surface, const std::string& file) {
+    SDL_RWops* mem = SDL_RWFromFile(file.c_str(), "wb");
+    if (!mem) return std::strerror(errno);
+    if (IMG_SavePNG_RW(surface, mem, 0) != 0) {
+        SDL_RWclose(mem);
+        std::remove(file.c_str());
+        return IMG_GetError();
+    }
+    if (SDL_RWclose(mem) != 0) {
+        std::remove(file.c_str());
+        return SDL_GetError();
+    }
+    return {};
+}
+
+void DesktopImpl::showNote(const std::string& text) {
+    note = text;
+    noteUntil = clock.now() + kNoteMs;
+    dirty = true;
 }
 
 // --- input ------------------------------------------------------------------
@@ -281,7 +354,8 @@ void DesktopImpl::catchUp() {
 }
 
 bool DesktopImpl::isInput(const SDL_Event& e) {
-    return e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP || e.type == SDL_KEYDOWN;
+    return e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP || e.type == SDL_KEYDOWN ||
+           e.type == SDL_CONTROLLERBUTTONDOWN || e.type == SDL_CONTROLLERAXISMOTION;
 }
 
 void DesktopImpl::handle(const SDL_Event& e) {
@@ -324,7 +398,13 @@ void DesktopImpl::handle(const SDL_Event& e) {
             if (e.type == SDL_MOUSEMOTION) mouseMove(x, y);
             break;
         }
-        case SDL_KEYDOWN: key(e.key); break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: key(e.key); break;
+        case SDL_CONTROLLERDEVICEADDED:
+        case SDL_CONTROLLERDEVICEREMOVED:
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP:
+        case SDL_CONTROLLERAXISMOTION: pad(e); break;
         default: break;
     }
 }
@@ -402,24 +482,107 @@ void DesktopImpl::mouseUp(float x, float y) {
 
 void DesktopImpl::key(const SDL_KeyboardEvent& k) {
     const KeyAction action = keyAction(k.keysym.sym, k.keysym.mod, runtime->messageBoxOpen());
+    if (k.type == SDL_KEYUP) {
+        if (isArrow(action)) arrowReleased(action);
+        return;
+    }
+    // A held key repeats by walking (arrows) or not at all.
+    if (!k.repeat) act(action);
+}
+
+void DesktopImpl::act(KeyAction action) {
     switch (action) {
         case KeyAction::None: break;
-        case KeyAction::Fullscreen:
-            if (!k.repeat) toggleFullscreen();
-            break;
-        case KeyAction::Screenshot:
-            if (!k.repeat) screenshot();
-            break;
+        case KeyAction::Fullscreen: toggleFullscreen(); break;
+        case KeyAction::Screenshot: screenshot(); break;
         case KeyAction::Ok:
-            if (!k.repeat && !replaying) okDone = true;
+            if (!replaying && runtime->messageBoxOpen()) okDone = true;
             break;
+        case KeyAction::Press:
+            updateFocus();
+            if (focus && !replaying && !pressed && !runtime->messageBoxOpen()) deliver(*focus);
+            break;
+        case KeyAction::NextFocus: moveFocus(+1); break;
+        case KeyAction::PreviousFocus: moveFocus(-1); break;
         case KeyAction::Up:
         case KeyAction::Right:
         case KeyAction::Down:
-        case KeyAction::Left:
-            if (k.repeat || replaying || pressed) break;
-            if (CommandButton* button = arrowButton(*runtime, layout, action)) deliver(*button);
+        case KeyAction::Left: arrowPressed(action); break;
+    }
+}
+
+// An arrow held down walks: its button is pressed again once the step it
+// started has run its whole check chain and the arrows are back, at a
+// walking pace; a message box ends the walk until the arrow is pressed anew.
+void DesktopImpl::arrowPressed(KeyAction arrow) {
+    heldArrow = arrow;
+    walkBoxes = boxesOpened;
+    lastWalkPress.reset();
+    walk();
+}
+
+void DesktopImpl::arrowReleased(KeyAction arrow) {
+    if (heldArrow == arrow) heldArrow = KeyAction::None;
+}
+
+void DesktopImpl::walk() {
+    if (heldArrow == KeyAction::None) return;
+    if (boxesOpened != walkBoxes) {
+        heldArrow = KeyAction::None;
+        return;
+    }
+    if (replaying || pressed || runtime->messageBoxOpen()) return;
+    // The step pressed last has started (its first tick ran) and the pace allows another.
+    if (lastWalkPress && (runtime->now() <= *lastWalkPress || runtime->now() < *lastWalkPress + kWalkPaceMs)) return;
+    CommandButton* button = arrowButton(*runtime, layout, heldArrow);
+    if (!button) return;
+    lastWalkPress = runtime->now();
+    deliver(*button);
+}
+
+// Gamepads: the D-pad and the left stick are the arrows, the buttons are
+// the keys they stand for.
+void DesktopImpl::pad(const SDL_Event& e) {
+    switch (e.type) {
+        case SDL_CONTROLLERDEVICEADDED:
+            if (SDL_GameController* c = SDL_GameControllerOpen(e.cdevice.which)) pads.push_back(c);
             break;
+        case SDL_CONTROLLERDEVICEREMOVED:
+            for (auto it = pads.begin(); it != pads.end(); ++it) {
+                if (SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(*it)) == e.cdevice.which) {
+                    SDL_GameControllerClose(*it);
+                    pads.erase(it);
+                    break;
+                }
+            }
+            break;
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP: {
+            const KeyAction action = padAction(static_cast<SDL_GameControllerButton>(e.cbutton.button),
+                                               runtime->messageBoxOpen());
+            if (e.type == SDL_CONTROLLERBUTTONUP) {
+                if (isArrow(action)) arrowReleased(action);
+            } else {
+                act(action);
+            }
+            break;
+        }
+        case SDL_CONTROLLERAXISMOTION: {
+            if (e.caxis.axis != SDL_CONTROLLER_AXIS_LEFTX && e.caxis.axis != SDL_CONTROLLER_AXIS_LEFTY) break;
+            (e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX ? stickX : stickY) = e.caxis.value;
+            KeyAction arrow = KeyAction::None;
+            if (std::abs(stickX) >= std::abs(stickY) && std::abs(stickX) > kStickDeadZone) {
+                arrow = stickX > 0 ? KeyAction::Right : KeyAction::Left;
+            } else if (std::abs(stickY) > kStickDeadZone) {
+                arrow = stickY > 0 ? KeyAction::Down : KeyAction::Up;
+            }
+            if (arrow == stickArrow) break;
+            if (stickArrow != KeyAction::None) arrowReleased(stickArrow);
+            stickArrow = arrow;
+            if (arrow != KeyAction::None && !runtime->messageBoxOpen()) arrowPressed(arrow);
+            break;
+        }
+        default: break;
     }
 }
 
@@ -498,15 +661,23 @@ int DesktopImpl::timeout() {
     if (replaying && replayAt < replay.size() && replay[replayAt].kind != ReplayStep::Kind::Wait) return 0;
     std::optional<GameTime> due = runtime->nextDue();
     if (replayWaitEnd) due = due ? std::min(*due, *replayWaitEnd) : *replayWaitEnd;
-    if (!due) return -1;
+    if (heldArrow != KeyAction::None && lastWalkPress) {
+        const GameTime next = std::max(*lastWalkPress + 1, *lastWalkPress + kWalkPaceMs);
+        due = due ? std::min(*due, next) : next;
+    }
+    int noteWait = -1;
+    if (!note.empty()) noteWait = static_cast<int>(noteUntil > clock.now() ? noteUntil - clock.now() : 0);
+    if (!due) return noteWait;
     const GameTime wait = *due - gameNow();
-    return static_cast<int>(std::clamp<GameTime>(wait, kBatchMs, 1000 * 60 * 60));
+    const int timerWait = static_cast<int>(std::clamp<GameTime>(wait, kBatchMs, 1000 * 60 * 60));
+    return noteWait < 0 ? timerWait : std::min(timerWait, std::max(noteWait, kBatchMs));
 }
 
 void DesktopImpl::step() {
     runReplay();
     catchUp();
     runReplay();
+    walk();
     present();
     SDL_Event e;
     if (clock.wait(e, timeout())) {
@@ -616,6 +787,11 @@ void Desktop::log(GameTime time, const std::string& event) {
         if (Scene* s = d.runtime->findScene(event.substr(7))) d.layout.forget(*s);
         if (d.pressed && &d.pressed->scene() == d.runtime->findScene(event.substr(7))) d.pressed = nullptr;
         if (d.dragging && d.dragging == d.runtime->findScene(event.substr(7))) d.dragging = nullptr;
+        // Loaded again, it takes the focus afresh.
+        if (d.focusScene == d.runtime->findScene(event.substr(7))) {
+            d.focusScene = nullptr;
+            d.focus = nullptr;
+        }
     }
 }
 

@@ -17,7 +17,7 @@ class Clock;
 struct DesktopImpl;
 
 struct DesktopOptions {
-    int scale = 0;            // 0: the largest that fits the display
+    float scale = 0;          // 0: the largest that fits the display
     bool fullscreen = false;
     std::string record;       // write the session to this file
     std::string replay;       // play this recording back

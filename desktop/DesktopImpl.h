@@ -33,6 +33,17 @@ inline constexpr std::uint64_t kReplayBoxPauseMs = 1500;
 // waking the machine a thousand times a second. Input wakes it at once.
 inline constexpr int kBatchMs = 16;
 
+// A held arrow walks one cell at most this often (game time): each step
+// still runs its whole check chain first, and the player can stop on the
+// cell he wants.
+inline constexpr GameTime kWalkPaceMs = 120;
+
+// How long a note of the window ("screenshot saved") stays up.
+inline constexpr std::uint64_t kNoteMs = 2000;
+
+// How far the left stick must lean before it walks.
+inline constexpr int kStickDeadZone = 16000;
+
 struct DesktopImpl {
     DesktopImpl(DesktopOptions options, Clock* clock);
     ~DesktopImpl();
@@ -43,7 +54,9 @@ struct DesktopImpl {
     Runtime* runtime = nullptr;
 
     bool sdlStarted = false;
+    bool padsStarted = false;
     SDL_Window* window = nullptr;
+    int windowedW = 0, windowedH = 0;  // the window's size out of fullscreen
     SDL_Renderer* renderer = nullptr;
     std::unique_ptr<Pictures> pictures;
     std::unique_ptr<Fonts> fonts;
@@ -77,6 +90,22 @@ struct DesktopImpl {
     std::uint64_t boxesOpened = 0;   // message boxes shown so far
     int boxesShowing = 0;            // and open now
 
+    // The keyboard focus: a button of the front window.
+    Scene* focusScene = nullptr;
+    CommandButton* focus = nullptr;
+
+    // Walking with a held arrow (a key, the D-pad or the stick).
+    KeyAction heldArrow = KeyAction::None;
+    std::uint64_t walkBoxes = 0;           // boxes opened when the walk began
+    std::optional<GameTime> lastWalkPress;
+    std::vector<SDL_GameController*> pads;
+    int stickX = 0, stickY = 0;
+    KeyAction stickArrow = KeyAction::None;
+
+    // A note of the window over the desktop, until noteUntil (wall clock).
+    std::string note;
+    std::uint64_t noteUntil = 0;
+
     std::uint64_t paintedRevision = ~0ull;
     bool dirty = true;
     bool firstFrame = true;
@@ -107,6 +136,15 @@ struct DesktopImpl {
     void mouseMove(float x, float y);
     void mouseUp(float x, float y);
     void key(const SDL_KeyboardEvent& key);
+    void act(KeyAction action);
+    void arrowPressed(KeyAction arrow);
+    void arrowReleased(KeyAction arrow);
+    void walk();
+    void pad(const SDL_Event& event);
+    void updateFocus();
+    void moveFocus(int direction);
+    void showNote(const std::string& text);
+    static std::string writePng(SDL_Surface* surface, const std::string& file);
     void deliver(Control& control);
     void runReplay();
     void runReplayInBox(std::uint64_t boxOpened);

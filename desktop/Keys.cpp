@@ -1,5 +1,7 @@
 #include "desktop/Keys.h"
 
+#include <algorithm>
+
 namespace zorb::desktop {
 
 KeyAction keyAction(SDL_Keycode key, Uint16 modifiers, bool boxOpen) {
@@ -10,15 +12,48 @@ KeyAction keyAction(SDL_Keycode key, Uint16 modifiers, bool boxOpen) {
         case SDLK_RETURN:
         case SDLK_KP_ENTER:
             if (alt) return KeyAction::Fullscreen;
-            return boxOpen ? KeyAction::Ok : KeyAction::None;
-        case SDLK_SPACE:
+            return boxOpen ? KeyAction::Ok : KeyAction::Press;
+        case SDLK_SPACE: return boxOpen ? KeyAction::Ok : KeyAction::Press;
         case SDLK_ESCAPE: return boxOpen ? KeyAction::Ok : KeyAction::None;
+        case SDLK_TAB:
+            if (boxOpen) return KeyAction::None;
+            return (modifiers & KMOD_SHIFT) ? KeyAction::PreviousFocus : KeyAction::NextFocus;
         case SDLK_UP: return boxOpen ? KeyAction::None : KeyAction::Up;
         case SDLK_RIGHT: return boxOpen ? KeyAction::None : KeyAction::Right;
         case SDLK_DOWN: return boxOpen ? KeyAction::None : KeyAction::Down;
         case SDLK_LEFT: return boxOpen ? KeyAction::None : KeyAction::Left;
         default: return KeyAction::None;
     }
+}
+
+KeyAction padAction(SDL_GameControllerButton button, bool boxOpen) {
+    switch (button) {
+        case SDL_CONTROLLER_BUTTON_DPAD_UP: return boxOpen ? KeyAction::None : KeyAction::Up;
+        case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return boxOpen ? KeyAction::None : KeyAction::Right;
+        case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return boxOpen ? KeyAction::None : KeyAction::Down;
+        case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return boxOpen ? KeyAction::None : KeyAction::Left;
+        case SDL_CONTROLLER_BUTTON_A: return boxOpen ? KeyAction::Ok : KeyAction::Press;
+        case SDL_CONTROLLER_BUTTON_B: return boxOpen ? KeyAction::Ok : KeyAction::None;
+        case SDL_CONTROLLER_BUTTON_LEFTSHOULDER: return boxOpen ? KeyAction::None : KeyAction::PreviousFocus;
+        case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER: return boxOpen ? KeyAction::None : KeyAction::NextFocus;
+        case SDL_CONTROLLER_BUTTON_START: return KeyAction::Fullscreen;
+        default: return KeyAction::None;
+    }
+}
+
+bool isArrow(KeyAction action) {
+    return action == KeyAction::Up || action == KeyAction::Right || action == KeyAction::Down ||
+           action == KeyAction::Left;
+}
+
+std::vector<CommandButton*> tabOrder(const Scene& scene) {
+    std::vector<CommandButton*> buttons;
+    for (Control* c : scene.controls()) {
+        if (c->kind() == ControlKind::CommandButton && c->visible()) buttons.push_back(static_cast<CommandButton*>(c));
+    }
+    std::stable_sort(buttons.begin(), buttons.end(),
+                     [](const CommandButton* a, const CommandButton* b) { return a->number() < b->number(); });
+    return buttons;
 }
 
 CommandButton* arrowButton(const Runtime& runtime, const Layout& layout, KeyAction arrow) {

@@ -2,16 +2,30 @@
 
 #include <SDL.h>
 
+#include <vector>
+
 #include "desktop/Layout.h"
 
 namespace zorb::desktop {
 
-// What a key does. The game itself takes no keys: the arrows stand for the
-// arrow buttons on the screen and Enter, Space and Escape for the message
-// box's OK; F11 (or Alt+Enter) and F12 belong to the desktop.
-enum class KeyAction { None, Up, Right, Down, Left, Ok, Fullscreen, Screenshot };
+// What a key does. The game itself takes no keys: as in a windowed form
+// runtime, the arrows stand for the arrow buttons on the screen, Tab moves
+// the focus between the front window's buttons, Space and Enter press the
+// focused one, and Enter, Space and Escape press a message box's OK; F11
+// (or Alt+Enter) and F12 belong to the desktop.
+enum class KeyAction {
+    None, Up, Right, Down, Left, Ok, Press, NextFocus, PreviousFocus, Fullscreen, Screenshot
+};
 
 KeyAction keyAction(SDL_Keycode key, Uint16 modifiers, bool boxOpen);
+
+// What a gamepad button does: the same as the keys it stands for.
+KeyAction padAction(SDL_GameControllerButton button, bool boxOpen);
+
+bool isArrow(KeyAction action);
+
+// The front window's visible buttons in tab order (by number).
+std::vector<CommandButton*> tabOrder(const Scene& scene);
 
 // The visible button captioned with that arrow (↑ → ↓ ←) in the front
 // window; nullptr when it has none.

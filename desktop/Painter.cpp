@@ -431,6 +431,7 @@ void Painter::paint(const Runtime& runtime, const Layout& layout, const Interact
     }
     clip(&screen);
     if (runtime.messageBoxOpen()) paintMessageBox(runtime.messageBoxText(), interaction);
+    if (!interaction.note.empty()) paintNote(interaction.note);
     clip(nullptr);
 }
 
@@ -538,6 +539,7 @@ void Painter::paintControl(const Control& control, const Box& client, const Inte
         case ControlKind::CommandButton:
             paintButton(static_cast<const CommandButton&>(control), box,
                         interaction.pressed == &control);
+            if (interaction.focused == &control) paintFocus(box);
             break;
         case ControlKind::TextBox: {
             const auto& field = static_cast<const TextBox&>(control);
@@ -587,6 +589,37 @@ void Painter::paintButton(const CommandButton& button, const Box& box, bool pres
     }
     drawText(button.caption(), inside, {st.size, st.bold, palette::FieldText}, true, Align::Centre,
              true, nudge);
+}
+
+// The keyboard focus: the classic dotted rectangle just inside the frame,
+// one device pixel on, one off, at every scale.
+void Painter::paintFocus(const Box& box) {
+    const float inset = 4;
+    if (box.w <= 2 * inset + 2 || box.h <= 2 * inset + 2) return;
+    const SDL_Rect r = device({box.x + inset, box.y + inset, box.w - 2 * inset, box.h - 2 * inset});
+    setColor(palette::FieldText);
+    std::vector<SDL_Point> dots;
+    for (int x = r.x; x < r.x + r.w; x += 2) {
+        dots.push_back({x, r.y});
+        dots.push_back({x, r.y + r.h - 1});
+    }
+    for (int y = r.y; y < r.y + r.h; y += 2) {
+        dots.push_back({r.x, y});
+        dots.push_back({r.x + r.w - 1, y});
+    }
+    SDL_RenderDrawPoints(renderer_, dots.data(), static_cast<int>(dots.size()));
+}
+
+// A note of the window ("screenshot saved: …") at the foot of the desktop,
+// outside every scene's frame as far as the desktop allows.
+void Painter::paintNote(const std::string& text) {
+    const TextStyle style{kSystemPoints, false, palette::TitleText};
+    const TextBlock& block = textBlock(text, style, 0, Align::Left);
+    const float w = std::min<float>(kScreenWidth - 16, static_cast<float>(block.width) / view_.scale + 16);
+    const float h = static_cast<float>(block.height) / view_.scale + 8;
+    const Box note{kScreenWidth - 8 - w, kScreenHeight - 8 - h, w, h};
+    fill(note, palette::Letterbox);
+    drawText(text, {note.x + 8, note.y + 4, note.w - 16, note.h - 8}, style, false, Align::Left, true);
 }
 
 void Painter::paintLine(const Line& line, const Box& client) {

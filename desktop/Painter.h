@@ -42,6 +42,8 @@ struct MessageBoxShape {
 struct Interaction {
     const Control* pressed = nullptr;  // a button held down with the pointer on it
     bool okPressed = false;            // the message box's OK held down
+    const Control* focused = nullptr;  // the front window's button with the keyboard focus
+    std::string note;                  // a note of the window over the desktop
 };
 
 // Draws the screen: the desktop, every scene window on it with its
@@ -113,6 +115,8 @@ private:
     Box labelBox(const Label& label, const Box& client);
     Box textArea(const std::vector<const Control*>& order, std::size_t index, const Box& client);
     void paintButton(const CommandButton& button, const Box& box, bool pressed);
+    void paintFocus(const Box& box);
+    void paintNote(const std::string& text);
     void paintLine(const Line& line, const Box& client);
     void paintMessageBox(const std::string& text, const Interaction& interaction);
     void paintPicture(const std::string& name, float x, float y);

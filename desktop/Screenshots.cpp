@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <cmath>
+
 #include "desktop/Face.h"
 #include "desktop/Layout.h"
 #include "desktop/Look.h"
@@ -19,9 +21,10 @@ struct Screenshots::Impl {
     Layout layout;  // nothing is ever dragged: every window stands where it opened
     std::unique_ptr<Painter> painter;
 
-    Impl(int scale, const std::string& assets)
+    Impl(float scale, const std::string& assets)
         : pictures(assets.empty() ? Pictures::defaultDirectory() : assets), fonts(findFace()) {
-        surface = SDL_CreateRGBSurfaceWithFormat(0, kScreenWidth * scale, kScreenHeight * scale, 32,
+        surface = SDL_CreateRGBSurfaceWithFormat(0, static_cast<int>(std::lround(kScreenWidth * scale)),
+                                                 static_cast<int>(std::lround(kScreenHeight * scale)), 32,
                                                  SDL_PIXELFORMAT_ARGB8888);
         if (!surface) throw std::runtime_error(std::string("cannot make a surface: ") + SDL_GetError());
         renderer = SDL_CreateSoftwareRenderer(surface);
@@ -38,8 +41,8 @@ struct Screenshots::Impl {
     }
 };
 
-Screenshots::Screenshots(const Runtime& runtime, int scale, std::string assets)
-    : runtime_(runtime), scale_(scale < 1 ? 1 : scale), assets_(std::move(assets)) {}
+Screenshots::Screenshots(const Runtime& runtime, float scale, std::string assets)
+    : runtime_(runtime), scale_(scale < 0.5f ? 1.0f : scale), assets_(std::move(assets)) {}
 
 Screenshots::~Screenshots() = default;
 

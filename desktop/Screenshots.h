@@ -14,7 +14,7 @@ namespace zorb::desktop {
 // opens, the message box included when one is open.
 class Screenshots {
 public:
-    explicit Screenshots(const Runtime& runtime, int scale = 1, std::string assets = {});
+    explicit Screenshots(const Runtime& runtime, float scale = 1, std::string assets = {});
     ~Screenshots();
     Screenshots(const Screenshots&) = delete;
     Screenshots& operator=(const Screenshots&) = delete;
@@ -26,7 +26,7 @@ public:
 private:
     struct Impl;
     const Runtime& runtime_;
-    int scale_;
+    float scale_;
     std::string assets_;
     std::unique_ptr<Impl> impl_;
     std::string startError_;

@@ -90,7 +90,7 @@ TEST(HitTest, FrontMostWindowFirstAndDraggedWindowsMoveTheirControls) {
     EXPECT_EQ(off.scene, nullptr);
 }
 
-TEST(Keys, OnlyTheArrowsOkAndTheDesktopKeysDoAnything) {
+TEST(Keys, TheArrowsTheFocusKeysOkAndTheDesktopKeys) {
     struct Case {
         SDL_Keycode key;
         Uint16 mod;
@@ -107,9 +107,11 @@ TEST(Keys, OnlyTheArrowsOkAndTheDesktopKeysDoAnything) {
         {SDLK_KP_ENTER, 0, true, KeyAction::Ok},
         {SDLK_SPACE, 0, true, KeyAction::Ok},
         {SDLK_ESCAPE, 0, true, KeyAction::Ok},
-        {SDLK_RETURN, 0, false, KeyAction::None},
-        {SDLK_SPACE, 0, false, KeyAction::None},
+        {SDLK_RETURN, 0, false, KeyAction::Press},  // the focused button
+        {SDLK_SPACE, 0, false, KeyAction::Press},
         {SDLK_ESCAPE, 0, false, KeyAction::None},
+        {SDLK_TAB, 0, false, KeyAction::NextFocus},
+        {SDLK_TAB, KMOD_LSHIFT, false, KeyAction::PreviousFocus},
         {SDLK_RETURN, KMOD_LALT, true, KeyAction::Fullscreen},  // Alt+Enter is not OK
         {SDLK_RETURN, KMOD_RALT, false, KeyAction::Fullscreen},
         {SDLK_F11, 0, false, KeyAction::Fullscreen},

@@ -16,9 +16,12 @@
 #include "runtime/Controls.h"
 #include "scenes/Game.h"
 #include "script/ScriptDriver.h"
+#include "Windowed.h"
 
 namespace zorb::desktop {
 namespace {
+
+using namespace test;
 
 TEST(Recorder, WritesEveryDrawBeforeTheCommandItHappenedIn) {
     std::ostringstream out;
@@ -77,149 +80,6 @@ TEST(Replay, ReadsRecordingsAndRefusesAnythingElse) {
             EXPECT_EQ(std::string(e.what()), b.error);
         }
     }
-}
-
-// Wall time that moves only when the desktop waits, and input that arrives
-// at set times: a session in a window that takes no real time.
-class TestClock : public Clock {
-public:
-    struct Action {
-        std::uint64_t at;
-        std::function<void()> act;
-    };
-    std::deque<Action> actions;  // in time order
-    std::function<bool()> finished;  // once true (and nothing is left to do), the window closes
-    std::uint64_t t = 0;
-    std::uint64_t limit = 10 * 60 * 1000;
-
-    std::uint64_t now() override { return t; }
-    bool poll(SDL_Event& e) override { return SDL_PollEvent(&e) == 1; }
-    bool wait(SDL_Event& e, int timeout) override {
-        if (SDL_PollEvent(&e)) return true;
-        if ((finished && finished() && actions.empty()) || t > limit) {
-            quit();
-            return SDL_PollEvent(&e) == 1;
-        }
-        const std::uint64_t until = timeout < 0 ? UINT64_MAX : t + static_cast<std::uint64_t>(timeout);
-        if (!actions.empty() && actions.front().at <= until) {
-            t = std::max(t, actions.front().at);
-            const auto act = actions.front().act;
-            actions.pop_front();
-            act();
-            return SDL_PollEvent(&e) == 1;
-        }
-        if (timeout < 0) {
-            quit();  // nothing will ever happen again
-            return SDL_PollEvent(&e) == 1;
-        }
-        t = until;
-        return false;
-    }
-    void at(std::uint64_t when, std::function<void()> act) { actions.push_back({when, std::move(act)}); }
-
-private:
-    static void quit() {
-        SDL_Event q{};
-        q.type = SDL_QUIT;
-        SDL_PushEvent(&q);
-    }
-};
-
-void push(const SDL_Event& e) {
-    SDL_Event copy = e;
-    SDL_PushEvent(&copy);
-}
-
-// A click of the left button at the middle of a control, as the pointer
-// would make it: only if the control is on the screen now.
-void clickControl(DesktopImpl& d, Control& c) {
-    if (!c.scene().loaded() || !c.visible()) return;
-    Box box = controlBox(c, d.painter->pictureSize());
-    const Box client = d.layout.client(c.scene());
-    const View& v = d.painter->view();
-    const int x = static_cast<int>(v.offsetX + (client.x + box.x + box.w / 2) * v.scale);
-    const int y = static_cast<int>(v.offsetY + (client.y + box.y + box.h / 2) * v.scale);
-    SDL_Event e{};
-    e.type = SDL_MOUSEBUTTONDOWN;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.x = x;
-    e.button.y = y;
-    push(e);
-    e.type = SDL_MOUSEBUTTONUP;
-    push(e);
-}
-
-void pressKey(SDL_Keycode key) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.keysym.sym = key;
-    push(e);
-}
-
-struct Session {
-    std::vector<std::string> transcript;
-    std::string recording;
-};
-
-std::string tempFile(const std::string& name) {
-    return (std::filesystem::temp_directory_path() / (name + "_" + std::to_string(::getpid()))).string();
-}
-
-// Plays in a window: `script` arms the clock's input once the game exists.
-Session playWindowed(const std::string& start, DesktopOptions options,
-                     const std::function<void(TestClock&, DesktopImpl&, Game&)>& script) {
-    TestClock clock;
-    options.scale = 1;
-    options.assets = ZORB_ASSETS_DIR;
-    Desktop desktop(options, &clock);
-    Runtime runtime(desktop);
-    Game game(runtime);
-    Session session;
-    desktop.setTranscript([&](GameTime t, const std::string& e) {
-        session.transcript.push_back(std::to_string(t) + " " + e);
-    });
-    desktop.open();
-    desktop.attach(runtime);
-    script(clock, desktop.impl(), game);
-    try {
-        desktop.run([&] {
-            if (start.empty()) {
-                game.start();
-            } else {
-                game.startAt(*game.findScene(start));
-            }
-        });
-    } catch (const Exit&) {
-    }
-    if (!options.record.empty()) {
-        std::ifstream in(options.record);
-        std::stringstream b;
-        b << in.rdbuf();
-        session.recording = b.str();
-    }
-    return session;
-}
-
-std::vector<std::string> playHeadless(const std::string& start, const std::string& script) {
-    std::istringstream in(script);
-    std::ostringstream out;
-    ScriptDriver driver(in, "recording", out);
-    Runtime runtime(driver);
-    Game game(runtime);
-    driver.attach(runtime);
-    try {
-        if (start.empty()) {
-            game.start();
-        } else {
-            game.startAt(*game.findScene(start));
-        }
-        driver.run();
-    } catch (const Exit&) {
-    }
-    std::vector<std::string> lines;
-    std::istringstream split(out.str());
-    for (std::string line; std::getline(split, line);) lines.push_back(line);
-    return lines;
 }
 
 // Through the title and the introduction into the first town; a few steps
@@ -365,22 +225,6 @@ TEST(Replay, PlayGoesOnAfterAReplayThatEndsInABox) {
     std::filesystem::remove(original);
     std::filesystem::remove(options.record);
 }
-
-// The game in a real window on the test clock, at scale 1 with the built
-// pictures; each test opens and attaches it when it is ready.
-class WindowedGame : public ::testing::Test {
-protected:
-    static DesktopOptions options() {
-        DesktopOptions o;
-        o.scale = 1;
-        o.assets = ZORB_ASSETS_DIR;
-        return o;
-    }
-    TestClock clock;
-    Desktop desktop{options(), &clock};
-    Runtime runtime{desktop};
-    Game game{runtime};
-};
 
 TEST(Desktop, RefusesARecordingItCannotWriteOrRead) {
     TestClock clock;
