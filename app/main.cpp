@@ -10,6 +10,7 @@
 #include "desktop/Pictures.h"
 #include "desktop/Screenshots.h"
 #include "runtime/Runtime.h"
+#include "runtime/SaveState.h"
 #include "runtime/Scene.h"
 #include "scenes/Game.h"
 #include "script/ScriptDriver.h"
@@ -21,6 +22,7 @@ constexpr const char* kUsage =
     "       zorbland --headless --script FILE|- [--start SCENE] [--scale X]\n"
     "\n"
     "  --start SCENE     start on SCENE (Form1..Form34) instead of the title\n"
+    "  --load FILE       start where the save FILE left the game\n"
     "  --scale X         draw everything X times as large, 0.5 to 8, fractions allowed\n"
     "                    (default: the largest that fits the screen)\n"
     "  --fullscreen      start in fullscreen (F11 or Alt+Enter toggles it)\n"
@@ -48,6 +50,7 @@ struct Options {
     bool fullscreen = false;
     std::optional<std::string> record;
     std::optional<std::string> replay;
+    std::optional<std::string> load;
 };
 
 // "1.5", "2", "0.75": plain decimals only, so "1e1" or "nan" never pass.
@@ -64,6 +67,19 @@ std::optional<float> parseScale(const std::string& text) {
 int usageError(const std::string& message) {
     std::cerr << "zorbland: " << message << " (see zorbland --help)\n";
     return 2;
+}
+
+// Puts the game where a save left it, before it is played; false, with one
+// line on standard error, when the save is refused.
+bool loadSave(zorb::Runtime& runtime, const std::string& file) {
+    try {
+        zorb::SaveState::readFile(file, runtime).restore(runtime);
+    } catch (const zorb::SaveError& error) {
+        std::cerr << "zorbland: cannot load " << file << ": " << error.what() << "\n";
+        return false;
+    }
+    runtime.host().log(runtime.now(), "loaded " + file);
+    return true;
 }
 
 int runHeadless(const Options& options) {
@@ -83,6 +99,7 @@ int runHeadless(const Options& options) {
     driver.attach(runtime);
     zorb::desktop::Screenshots shots(runtime, options.scale.value_or(1));
     driver.setShotWriter([&shots](const std::string& file) { return shots.write(file); });
+    driver.allowSaveFiles();
 
     zorb::Scene* start = nullptr;
     if (options.start) {
@@ -90,7 +107,9 @@ int runHeadless(const Options& options) {
         if (!start) return usageError("unknown scene '" + *options.start + "'");
     }
     try {
-        if (start) {
+        if (options.load) {
+            if (!loadSave(runtime, *options.load)) return 2;
+        } else if (start) {
             game.startAt(*start);
         } else {
             game.start();
@@ -120,10 +139,12 @@ int runWindowed(const Options& options) {
         start = game.findScene(*options.start);
         if (!start) return usageError("unknown scene '" + *options.start + "'");
     }
+    if (options.load && !loadSave(runtime, *options.load)) return 2;
     try {
         desktop.open();
         desktop.attach(runtime);
         desktop.run([&] {
+            if (options.load) return;  // the game goes on from the save
             if (start) {
                 game.startAt(*start);
             } else {
@@ -181,6 +202,9 @@ int main(int argc, char** argv) {
         } else if (a == "--record") {
             options.record = value();
             if (!options.record) return usageError("--record needs a file name");
+        } else if (a == "--load") {
+            options.load = value();
+            if (!options.load) return usageError("--load needs a save file");
         } else if (a == "--replay") {
             options.replay = value();
             if (!options.replay) return usageError("--replay needs a file name");
@@ -188,6 +212,7 @@ int main(int argc, char** argv) {
             return usageError("unknown option '" + a + "'");
         }
     }
+    if (options.load && options.start) return usageError("--load and --start cannot be used together");
     if (options.headless) {
         if (!options.script) return usageError("--headless needs --script FILE");
         if (options.fullscreen || options.record || options.replay) {

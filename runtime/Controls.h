@@ -83,6 +83,7 @@ protected:
     void reset() override { visible_ = designVisible_; }
 
 private:
+    friend class SaveState;
     Rect rect_;
     bool designVisible_;
     bool visible_;
@@ -121,6 +122,7 @@ private:
     Image(Scene& scene, int number, Rect rect, std::string picture, Visibility visible,
           std::function<void()> onClick);
     void reset() override;
+    friend class SaveState;
 
     std::string designPicture_;
     float left_;
@@ -155,6 +157,7 @@ private:
     Label(Scene& scene, int number, Rect rect, std::string caption, LabelStyle style,
           std::function<void()> onClick);
     void reset() override;
+    friend class SaveState;
 
     std::string designCaption_;
     std::string caption_;
@@ -185,6 +188,7 @@ private:
     CommandButton(Scene& scene, int number, Rect rect, std::string caption, ButtonStyle style,
                   std::function<void()> onClick);
     void reset() override;
+    friend class SaveState;
 
     std::string designCaption_;
     std::string caption_;
@@ -207,6 +211,7 @@ public:
 private:
     TextBox(Scene& scene, int number, Rect rect, std::string text, Visibility visible);
     void reset() override;
+    friend class SaveState;
 
     std::string designText_;
     std::string text_;
@@ -226,6 +231,7 @@ public:
 
 private:
     friend class Runtime;
+    friend class SaveState;
     Timer(Scene& scene, int number, int interval, std::function<void()> onTimer);
     void reset() override;
 

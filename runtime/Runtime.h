@@ -72,6 +72,7 @@ public:
 private:
     friend class Scene;
     friend class Timer;
+    friend class SaveState;
     void registerScene(Scene& scene) { scenes_.push_back(&scene); }
     void sceneLoaded(Scene& scene);
     void sceneUnloaded(Scene& scene);

@@ -68,6 +68,7 @@ protected:
 private:
     friend class Control;
     friend class Runtime;
+    friend class SaveState;
     void add(Control* control) { controls_.push_back(control); }
 
     Runtime& runtime_;

@@ -7,6 +7,7 @@
 
 #include "runtime/Controls.h"
 #include "runtime/Runtime.h"
+#include "runtime/SaveState.h"
 
 namespace zorb {
 
@@ -59,7 +60,7 @@ void ScriptDriver::fail(const std::string& reason) const {
     throw ScriptError(fileName_, lineNo_, reason);
 }
 
-void ScriptDriver::ignored(const std::string& command, const char* reason) {
+void ScriptDriver::ignored(const std::string& command, const std::string& reason) {
     log(runtime_->now(), "ignored " + command + " (" + reason + ")");
 }
 
@@ -159,11 +160,41 @@ void ScriptDriver::execute(const std::string& raw) {
         if (!shot_) return ignored(command, "not available");
         const std::string error = shot_(rest);
         if (!error.empty()) fail("cannot write " + rest + ": " + error);
+    } else if (verb == "save") {
+        if (rest.empty()) fail("save needs a file name");
+        save(command, rest);
+    } else if (verb == "load") {
+        if (rest.empty()) fail("load needs a file name");
+        load(command, rest);
     } else if (verb == "echo") {
         log(runtime_->now(), "echo " + rest);
     } else {
         fail("unknown command '" + verb + "'");
     }
+}
+
+// A save is taken and loaded only between events: never inside a message
+// box, where a handler waits half-run. Either way a refusal changes nothing.
+void ScriptDriver::save(const std::string& command, const std::string& file) {
+    if (!saveFiles_) return ignored(command, "not available");
+    try {
+        SaveState::capture(*runtime_).writeFile(file);
+    } catch (const SaveError& error) {
+        return ignored(command, error.what());
+    }
+    log(runtime_->now(), "saved " + file);
+}
+
+void ScriptDriver::load(const std::string& command, const std::string& file) {
+    if (!saveFiles_) return ignored(command, "not available");
+    if (runtime_->messageBoxOpen()) return ignored(command, "message box open");
+    try {
+        SaveState::readFile(file, *runtime_).restore(*runtime_);
+    } catch (const SaveError& error) {
+        return ignored(command, error.what());
+    }
+    // At the game time the save was taken: the transcript goes on from there.
+    log(runtime_->now(), "loaded " + file);
 }
 
 void ScriptDriver::dump(const std::string& path) {

@@ -40,6 +40,9 @@ public:
 
     void attach(Runtime& runtime);
     void setShotWriter(ShotWriter writer) { shot_ = std::move(writer); }
+    // `save FILE` and `load FILE` touch files only when the program asks
+    // for them; a driver fed arbitrary input (a fuzzer) leaves the disk alone.
+    void allowSaveFiles() { saveFiles_ = true; }
 
     // Runs the script to its end. Throws ScriptError on a malformed line and
     // Exit when the game ends (or the script ends inside a message box).
@@ -56,13 +59,16 @@ private:
     [[noreturn]] void fail(const std::string& reason) const;
     Control& control(const std::string& path);
     void dump(const std::string& path);
-    void ignored(const std::string& command, const char* reason);
+    void ignored(const std::string& command, const std::string& reason);
+    void save(const std::string& command, const std::string& file);
+    void load(const std::string& command, const std::string& file);
 
     std::istream& in_;
     std::string fileName_;
     std::ostream& out_;
     Runtime* runtime_ = nullptr;
     ShotWriter shot_;
+    bool saveFiles_ = false;
     int lineNo_ = 0;
     bool okPressed_ = false;
 };
