@@ -18,6 +18,7 @@
 #include "desktop/Look.h"
 #include "desktop/ScreenshotFiles.h"
 #include "desktop/WindowSize.h"
+#include "desktop/XErrors.h"
 #include "runtime/Controls.h"
 #include "runtime/Scene.h"
 
@@ -37,10 +38,14 @@ bool hasDisplay() {
 
 // --- DesktopImpl ----------------------------------------------------------------
 
+// The window open now, for the one way out that cannot unwind: a lost display.
+DesktopImpl* DesktopImpl::current = nullptr;
+
 DesktopImpl::DesktopImpl(DesktopOptions o, Clock* c)
     : options(std::move(o)), clock(c ? *c : systemClock) {}
 
 DesktopImpl::~DesktopImpl() {
+    if (current == this) current = nullptr;
     painter.reset();
     fonts.reset();
     pictures.reset();
@@ -180,6 +185,16 @@ void DesktopImpl::startVideo() {
     SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
         sdlStarted = true;
+        if (std::string(SDL_GetCurrentVideoDriver()) == "x11") {
+            current = this;
+            takeOverXErrors([](const char* display) {
+                // The recording keeps what was played; then out, at once,
+                // as nothing more can be drawn or read.
+                std::cerr << "zorbland: lost the display " << display << "\n";
+                if (current) current->finish();
+                std::_Exit(1);
+            });
+        }
         // Gamepads come and go while the game runs; without them it plays on.
         padsStarted = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
         return;

@@ -48,6 +48,8 @@ struct DesktopImpl {
     DesktopImpl(DesktopOptions options, Clock* clock);
     ~DesktopImpl();
 
+    static DesktopImpl* current;
+
     DesktopOptions options;
     SystemClock systemClock;
     Clock& clock;

@@ -210,18 +210,19 @@ Painter::TextBlock Painter::renderLines(const std::vector<std::string>& lines, T
             }
             // Where the ink is, so a line taller than its box can be placed
             // with its ink inside.
-            block.inkTop = block.height;
+            int left = width, top = block.height, right = 0, bottom = 0;
             for (int y = 0; y < block.height; ++y) {
                 const auto* row = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(canvas->pixels) +
                                                                   y * canvas->pitch);
                 for (int x = 0; x < width; ++x) {
                     if ((row[x] >> 24) == 0) continue;
-                    block.inkTop = std::min(block.inkTop, y);
-                    block.inkBottom = y + 1;
-                    break;
+                    left = std::min(left, x);
+                    right = std::max(right, x + 1);
+                    top = std::min(top, y);
+                    bottom = y + 1;
                 }
             }
-            if (block.inkBottom == 0) block.inkTop = 0;
+            if (right > left) block.ink = {left, top, right - left, bottom - top};
             block.texture = SDL_CreateTextureFromSurface(renderer_, canvas);
             if (block.texture) SDL_SetTextureBlendMode(block.texture, SDL_BLENDMODE_BLEND);
             SDL_FreeSurface(canvas);
@@ -233,20 +234,23 @@ Painter::TextBlock Painter::renderLines(const std::vector<std::string>& lines, T
 
 // --- labels -------------------------------------------------------------------
 
-TTF_Font* Painter::face(int pixels, bool bold, int width) {
-    if (width <= 0 || width >= 72 * pixels) return fonts_.get(pixels, bold);
-    const auto key = std::make_tuple(pixels, bold, width);
+TTF_Font* Painter::face(int pixels, bool bold, int width, int height) {
+    const int natural = 72 * pixels;
+    if (width <= 0 || width > natural) width = natural;
+    if (height <= 0 || height > natural) height = natural;
+    if (width == natural && height == natural) return fonts_.get(pixels, bold);
+    const auto key = std::make_tuple(pixels, bold, width, height);
     if (auto it = condensed_.find(key); it != condensed_.end()) return it->second;
     if (condensed_.size() >= kMaxCondensedFaces) {
         for (auto& [k, font] : condensed_) TTF_CloseFont(font);
         condensed_.clear();
     }
     // A face one point high at 72 × pixels dots per inch is `pixels` high;
-    // a lower horizontal resolution draws the same outlines narrower, hinted
+    // a lower resolution draws the same outlines narrower (or lower), hinted
     // and rendered at the final size like any other text.
     const FaceFile& file = fonts_.face();
-    TTF_Font* font = TTF_OpenFontIndexDPI(file.path.c_str(), 1, file.index,
-                                          static_cast<unsigned>(width), static_cast<unsigned>(72 * pixels));
+    TTF_Font* font = TTF_OpenFontIndexDPI(file.path.c_str(), 1, file.index, static_cast<unsigned>(width),
+                                          static_cast<unsigned>(height));
     if (!font) return fonts_.get(pixels, bold);
     TTF_SetFontHinting(font, TTF_HINTING_LIGHT);
     if (bold) TTF_SetFontStyle(font, TTF_STYLE_BOLD);
@@ -311,8 +315,14 @@ const Painter::TextBlock& Painter::labelBlock(const Label& label, const SDL_Rect
     if (textBlocks_.size() >= kMaxTextBlocks) dropTextBlocks();
     int faceWidth = 0;
     LabelText set = setLabel(label.caption(), st, area.w, area.h, oneLine, faceWidth);
-    TTF_Font* font = face(pixels, st.bold, faceWidth);
-    TextBlock block = renderLines(set.lines, font, st.fore, Align::Left);
+    TextBlock block = renderLines(set.lines, face(pixels, st.bold, faceWidth), st.fore, Align::Left);
+    // A box lower than the face's ink (a one-line box laid out for a face
+    // whose letters stand lower) gets the letters as much lower as it takes.
+    for (int faceHeight = 72 * pixels; block.ink.h > area.h && faceHeight > 72 * pixels / 2;) {
+        faceHeight = std::min(faceHeight - 1, faceHeight * area.h / block.ink.h);
+        SDL_DestroyTexture(block.texture);
+        block = renderLines(set.lines, face(pixels, st.bold, faceWidth, faceHeight), st.fore, Align::Left);
+    }
     block.setting = std::move(set);
     return textBlocks_.emplace(std::move(key), std::move(block)).first->second;
 }
@@ -324,12 +334,16 @@ Box Painter::labelBox(const Label& label, const Box& client) {
     return box;
 }
 
-// The part of a label's box its text may use: what the controls drawn after
-// it leave uncovered. Where the scene lays a later label (a value beside its
-// caption, say) over the end of this one, the caption is set before it
-// instead of running on under it.
+// The part of a label's box its text may use: what its window shows of it
+// and the controls drawn after it leave uncovered. Where the scene lays a
+// later label (a value beside its caption, say) over the end of this one,
+// the caption is set before it instead of running on under it.
 Box Painter::textArea(const std::vector<const Control*>& order, std::size_t index, const Box& client) {
-    Box area = labelBox(static_cast<const Label&>(*order[index]), client);
+    const Box box = labelBox(static_cast<const Label&>(*order[index]), client);
+    const float left = std::max(box.x, client.x), top = std::max(box.y, client.y);
+    const float right = std::min(box.x + box.w, client.x + client.w);
+    const float bottom = std::min(box.y + box.h, client.y + client.h);
+    Box area{left, top, std::max(0.0f, right - left), std::max(0.0f, bottom - top)};
     for (std::size_t i = index + 1; i < order.size() && area.w > 0 && area.h > 0; ++i) {
         const Control& c = *order[i];
         const ControlKind kind = c.kind();
@@ -352,7 +366,20 @@ Painter::LabelText Painter::labelText(const Label& label, const Box& client) {
     const Box box = labelBox(label, client);
     const SDL_Rect area = device(textArea(order, static_cast<std::size_t>(at - order.begin()), client));
     if (label.caption().empty() || area.w <= 0 || area.h <= 0) return {};
-    return labelBlock(label, area, holdsOneLine(label.style(), box)).setting;
+    const TextBlock& block = labelBlock(label, area, holdsOneLine(label.style(), box));
+    LabelText set = block.setting;
+    const SDL_Rect to = placeLabelText(block, area);
+    if (block.ink.w > 0) set.ink = {to.x + block.ink.x, to.y + block.ink.y, block.ink.w, block.ink.h};
+    return set;
+}
+
+SDL_Rect Painter::placeLabelText(const TextBlock& block, const SDL_Rect& area) const {
+    SDL_Rect to{area.x, area.y, block.width, block.height};
+    // A line taller than its box is lifted as far as it takes to keep its
+    // ink inside, never above the box's top.
+    const int inkBottom = block.ink.y + block.ink.h;
+    if (block.ink.h > 0 && inkBottom > area.h) to.y -= std::min(block.ink.y, inkBottom - area.h);
+    return to;
 }
 
 void Painter::paintLabelText(const Label& label, const Box& box, const Box& textArea) {
@@ -360,10 +387,7 @@ void Painter::paintLabelText(const Label& label, const Box& box, const Box& text
     if (label.caption().empty() || area.w <= 0 || area.h <= 0) return;
     const TextBlock& block = labelBlock(label, area, holdsOneLine(label.style(), box));
     if (!block.texture) return;
-    SDL_Rect to{area.x, area.y, block.width, block.height};
-    // A line taller than its box is lifted as far as it takes to keep its
-    // ink inside, never above the box's top.
-    if (block.inkBottom > area.h) to.y -= std::min(block.inkTop, block.inkBottom - area.h);
+    const SDL_Rect to = placeLabelText(block, area);
     SDL_RenderCopy(renderer_, block.texture, nullptr, &to);
 }
 

@@ -73,6 +73,7 @@ public:
         std::vector<std::string> lines;
         float condense = 1;    // the face's width against its natural width
         bool oneLine = false;  // the box holds one line of the label's face
+        SDL_Rect ink{0, 0, 0, 0};  // where its ink lies on the output
     };
     LabelText labelText(const Label& label, const Box& client);
     // The natural size of a picture (loading it if need be).
@@ -86,8 +87,7 @@ private:
         SDL_Texture* texture = nullptr;
         int width = 0;  // device pixels
         int height = 0;
-        int inkTop = 0;  // the rows that hold ink, [inkTop, inkBottom)
-        int inkBottom = 0;
+        SDL_Rect ink{0, 0, 0, 0};  // the pixels that hold ink
         LabelText setting;  // for a label's text: how it was set
     };
     enum class Align { Left, Centre };
@@ -112,6 +112,7 @@ private:
                     bool active, bool minMax);
     void paintControl(const Control& control, const Box& client, const Interaction& interaction);
     void paintLabelText(const Label& label, const Box& box, const Box& textArea);
+    SDL_Rect placeLabelText(const TextBlock& block, const SDL_Rect& area) const;
     Box labelBox(const Label& label, const Box& client);
     Box textArea(const std::vector<const Control*>& order, std::size_t index, const Box& client);
     void paintButton(const CommandButton& button, const Box& box, bool pressed);
@@ -131,9 +132,10 @@ private:
     LabelText setLabel(const std::string& caption, const LabelStyle& style, int width, int height,
                        bool oneLine, int& faceWidth);
     bool holdsOneLine(const LabelStyle& style, const Box& box);
-    // The face at `pixels` em height, `width` its horizontal size in 72ths
-    // of a pixel (72 × pixels is its natural width, less is condensed).
-    TTF_Font* face(int pixels, bool bold, int width);
+    // The face at `pixels` em, `width` and `height` its horizontal and
+    // vertical size in 72ths of a pixel (72 × pixels is its natural size,
+    // less is condensed).
+    TTF_Font* face(int pixels, bool bold, int width, int height = 0);
     void dropTextBlocks();
     // Draws text inside `box`: wrapped to its width when `wrap`, aligned left
     // or centred, from the top or centred vertically, clipped to the box.
@@ -152,7 +154,7 @@ private:
     std::map<std::string, SDL_Texture*> pictureTextures_;
     std::map<std::string, TextBlock> textBlocks_;
     std::map<std::string, MessageBoxShape> boxShapes_;
-    std::map<std::tuple<int, bool, int>, TTF_Font*> condensed_;
+    std::map<std::tuple<int, bool, int, int>, TTF_Font*> condensed_;
 };
 
 }  // namespace zorb::desktop

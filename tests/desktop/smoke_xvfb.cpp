@@ -1,5 +1,6 @@
 // Smoke test of the real game in a window, run under a virtual X server
-// (xvfb-run): the window opens, F12 writes a screenshot of the title, the
+// (xvfb-run): the window opens, F12 writes a screenshot of the title into
+// the pictures directory, the
 // introduction follows three seconds later (a second screenshot), and
 // SIGTERM ends the game cleanly with status 0.
 #include <SDL.h>
@@ -103,6 +104,72 @@ SDL_Surface* load(const fs::path& p) {
     return s;
 }
 
+// Asks the window to close, as a window manager's close button does.
+void closeWindow(Display* dpy, Window w) {
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w;
+    e.xclient.message_type = XInternAtom(dpy, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = static_cast<long>(XInternAtom(dpy, "WM_DELETE_WINDOW", False));
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(dpy, w, False, NoEventMask, &e);
+    XFlush(dpy);
+}
+
+Window waitForWindow(Display* dpy) {
+    Window w = 0;
+    const auto until = Clock::now() + std::chrono::seconds(10);
+    while (!w && Clock::now() < until) {
+        w = findWindow(dpy, DefaultRootWindow(dpy), "ZORBLAND");
+        if (!w) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return w;
+}
+
+std::string readFile(const fs::path& file) {
+    std::string text;
+    if (FILE* f = std::fopen(file.c_str(), "r")) {
+        char buf[4096];
+        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) text.append(buf, n);
+        std::fclose(f);
+    }
+    return text;
+}
+
+// Closing the window, however it is done, ends the game with status 0 and
+// the recording complete (its last line the wait up to the close).
+void closesCleanly(const char* zorbland, Display* dpy, const fs::path& dir, int rounds) {
+    int clean = 0;
+    for (int round = 0; round < rounds; ++round) {
+        const fs::path rec = dir / ("close" + std::to_string(round) + ".rec");
+        const int how = round % 3;  // the close button, SIGHUP, SIGQUIT
+        const pid_t pid = fork();
+        if (pid == 0) {
+            setenv("SDL_AUDIODRIVER", "dummy", 1);
+            execl(zorbland, zorbland, "--start", "Form3", "--record", rec.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        const Window w = waitForWindow(dpy);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300 + 37 * round));
+        if (how == 0 && w) closeWindow(dpy, w);
+        if (how == 1) kill(pid, SIGHUP);
+        if (how == 2) kill(pid, SIGQUIT);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        const std::string text = readFile(rec);
+        const bool ok = WIFEXITED(status) && WEXITSTATUS(status) == 0 && text.rfind("wait ", 0) == 0 &&
+                        !text.empty() && text.back() == '\n';
+        if (ok) {
+            ++clean;
+        } else {
+            std::printf("  round %d (%s): status %d, recording '%s'\n", round,
+                        how == 0 ? "close" : how == 1 ? "SIGHUP" : "SIGQUIT", status, text.c_str());
+        }
+    }
+    check(clean == rounds, "closing the window, SIGHUP and SIGQUIT end with status 0 and the recording complete");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -118,6 +185,7 @@ int main(int argc, char** argv) {
     if (pid == 0) {
         if (chdir(dir.c_str()) != 0) _exit(127);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
+        setenv("XDG_PICTURES_DIR", dir.c_str(), 1);
         execl(argv[1], argv[1], static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -139,7 +207,7 @@ int main(int argc, char** argv) {
         std::this_thread::sleep_for(std::chrono::milliseconds(800));
         sendKey(dpy, w, XK_F12);
         const fs::path first = waitForShot(dir, 1);
-        check(!first.empty(), "F12 writes a screenshot of the title into the current directory");
+        check(!first.empty(), "F12 writes a screenshot of the title into the pictures directory");
         SDL_Surface* title = first.empty() ? nullptr : load(first);
         if (title) {
             check(title->w == 800 && title->h == 680, "the screenshot is the 800 × 680 desktop at scale 1");
@@ -177,6 +245,7 @@ int main(int argc, char** argv) {
     int status = 0;
     waitpid(pid, &status, 0);
     check(WIFEXITED(status) && WEXITSTATUS(status) == 0, "SIGTERM ends the game with status 0");
+    closesCleanly(argv[1], dpy, dir, 12);
     XCloseDisplay(dpy);
     fs::remove_all(dir);
     return failures == 0 ? 0 : 1;

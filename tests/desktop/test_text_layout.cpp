@@ -38,6 +38,53 @@ TEST(TextLayout, BreaksJapaneseBetweenCharactersButNeverBeforeClosingMarks) {
     }
 }
 
+TEST(TextLayout, KeepsSmallKanaAndProlongedMarksWithTheSyllableBefore) {
+    // The strict rule: a line never starts with a small kana or ー (Unicode's
+    // class CJ, which the generic algorithm would let start one). Where a
+    // syllable does not fit, it moves to the next line whole.
+    struct Case {
+        std::string text;
+        int width;
+        std::vector<std::string> lines;
+    };
+    const std::vector<Case> cases = {
+        {"ポッチー", 1, {"ポッ", "チー"}},
+        {"さっそく", 1, {"さっ", "そ", "く"}},
+        {"ポッチーって", 3, {"ポッ", "チーっ", "て"}},
+        {"キャンディー", 2, {"キャ", "ン", "ディー"}},
+        {"ぼくはポッチー", 4, {"ぼくは", "ポッチー"}},
+        {"ｼｬｯﾀｰ", 1, {"ｼｬｯ", "ﾀｰ"}},
+        {"ぁぃぅぇぉゎゕゖ", 1, {"ぁぃぅぇぉゎゕゖ"}},  // nothing may start a line: all on one
+    };
+    for (const auto& c : cases) EXPECT_EQ(wrap(c.text, c.width), c.lines) << c.text << " at " << c.width;
+
+    const std::u32string smallKana = U"ぁぃぅぇぉっゃゅょゎゕゖァィゥェォッャュョヮヵヶㇰㇿｧｯｰー\U0001B132\U0001B155";
+    for (char32_t c : smallKana) EXPECT_TRUE(isSmallKanaOrProlongedMark(c)) << static_cast<unsigned>(c);
+    for (char32_t c : std::u32string(U"あつやアツヤンヽ々。、！～A")) {
+        EXPECT_FALSE(isSmallKanaOrProlongedMark(c)) << static_cast<unsigned>(c);
+    }
+}
+
+TEST(TextLayout, TellsWhenARunWiderThanTheBoxHadToBeCut) {
+    struct Case {
+        std::string text;
+        int width;
+        bool overflowed;
+    };
+    const std::vector<Case> cases = {
+        {"ZORBLAND", 5, true},
+        {"ZORBLAND", 8, false},
+        {"GAME OVER", 6, false},          // two words, each fits
+        {"ぼくはボムの達人", 4, false},   // Japanese breaks between characters
+        {"ポッ", 1, true},                // a syllable wider than the box
+        {"よし、", 1, true},              // the comma hangs past the edge
+        {"", 1, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(wrapLines(c.text, c.width, units).overflowed, c.overflowed) << c.text << " at " << c.width;
+    }
+}
+
 TEST(TextLayout, FillsLinesAndKeepsLatinWordsWhole) {
     struct Case {
         std::string text;
