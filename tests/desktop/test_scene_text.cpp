@@ -164,7 +164,9 @@ void checkLabel(SceneOnCanvas& g, Scene& scene, Label& label, const std::vector<
     EXPECT_EQ(astray, 0) << "of " << changed << " pixels the caption changes, some lie outside its ink";
 
     EXPECT_EQ(set.oneLine, holdsOneLine(g.canvas, label, box));
-    if (set.oneLine) EXPECT_EQ(set.lines.size(), 1u) << "a one-line label keeps its text on its line";
+    if (set.oneLine) {
+        EXPECT_EQ(set.lines.size(), 1u) << "a one-line label keeps its text on its line";
+    }
     std::string joined;
     for (std::size_t i = 0; i < set.lines.size(); ++i) {
         joined += set.lines[i];
