@@ -1,0 +1,383 @@
+#include "web/WebDesktop.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "desktop/Look.h"
+#include "runtime/Controls.h"
+#include "runtime/Scene.h"
+
+namespace zorb::web {
+
+using desktop::Hit;
+using desktop::hitTest;
+
+KeyAction keyAction(page::Key key, int modifiers, bool boxOpen) {
+    switch (key) {
+        case page::Key::Enter:
+        case page::Key::Space: return boxOpen ? KeyAction::Ok : KeyAction::Press;
+        case page::Key::Escape: return boxOpen ? KeyAction::Ok : KeyAction::None;
+        case page::Key::Tab:
+            if (boxOpen) return KeyAction::None;
+            return (modifiers & page::Shift) ? KeyAction::PreviousFocus : KeyAction::NextFocus;
+        case page::Key::Up: return boxOpen ? KeyAction::None : KeyAction::Up;
+        case page::Key::Right: return boxOpen ? KeyAction::None : KeyAction::Right;
+        case page::Key::Down: return boxOpen ? KeyAction::None : KeyAction::Down;
+        case page::Key::Left: return boxOpen ? KeyAction::None : KeyAction::Left;
+        case page::Key::None: break;
+    }
+    return KeyAction::None;
+}
+
+namespace {
+
+bool isArrow(KeyAction action) {
+    return action == KeyAction::Up || action == KeyAction::Right || action == KeyAction::Down ||
+           action == KeyAction::Left;
+}
+
+// The visible buttons of a scene in tab order (by number).
+std::vector<CommandButton*> tabOrder(const Scene& scene) {
+    std::vector<CommandButton*> buttons;
+    for (Control* c : scene.controls()) {
+        if (c->kind() == ControlKind::CommandButton && c->visible()) buttons.push_back(static_cast<CommandButton*>(c));
+    }
+    std::stable_sort(buttons.begin(), buttons.end(),
+                     [](const CommandButton* a, const CommandButton* b) { return a->number() < b->number(); });
+    return buttons;
+}
+
+}  // namespace
+
+WebDesktop::WebDesktop(const PictureSize& pictureSize) : painter_(pictureSize) {}
+
+// --- the clock --------------------------------------------------------------
+
+GameTime WebDesktop::gameNow() const {
+    return anchorGame_ + static_cast<GameTime>(std::floor(page::now() - anchorWall_));
+}
+
+void WebDesktop::rebase() {
+    anchorWall_ = page::now();
+    anchorGame_ = runtime_->now();
+}
+
+// The game clock catches up with the page's clock, delivering every tick
+// that fell due, so that an input is handled at the moment it was made
+// however long the game sat idle before it. Nothing moves while a box is open.
+void WebDesktop::catchUp() {
+    if (runtime_->messageBoxOpen()) return;
+    const GameTime target = gameNow();
+    if (target > runtime_->now()) runtime_->advanceTo(target);
+}
+
+// --- drawing ----------------------------------------------------------------
+
+void WebDesktop::updateView() {
+    int w = 0, h = 0;
+    page::outputSize(w, h);
+    painter_.setView(View::fit(std::max(1, w), std::max(1, h)));
+    dirty_ = true;
+}
+
+Interaction WebDesktop::interaction() const {
+    Interaction i;
+    if (pressed_ && pressedInside_) i.pressed = pressed_;
+    i.okPressed = okHeld_;
+    i.focused = focus_;
+    return i;
+}
+
+void WebDesktop::present() {
+    updateFocus();
+    if (!dirty_ && paintedRevision_ == runtime_->revision()) return;
+    paintedRevision_ = runtime_->revision();
+    dirty_ = false;
+    painter_.paint(*runtime_, layout_, interaction());
+}
+
+// --- the keyboard focus -------------------------------------------------------
+
+// The front window's focused button: the first in tab order when a window
+// comes to the front; when the focused button is hidden, the next visible
+// one after it.
+void WebDesktop::updateFocus() {
+    const std::vector<Scene*> windows = layout_.windows(*runtime_);
+    Scene* front = windows.empty() ? nullptr : windows.front();
+    const std::vector<CommandButton*> order = front ? tabOrder(*front) : std::vector<CommandButton*>{};
+    CommandButton* was = focus_;
+    if (front != focusScene_) {
+        focusScene_ = front;
+        focus_ = order.empty() ? nullptr : order.front();
+    } else if (focus_ && std::find(order.begin(), order.end(), focus_) == order.end()) {
+        const auto next = std::find_if(order.begin(), order.end(),
+                                       [this](const CommandButton* b) { return b->number() > focus_->number(); });
+        focus_ = next != order.end() ? *next : order.empty() ? nullptr : order.front();
+    } else if (!focus_ && !order.empty()) {
+        focus_ = order.front();
+    }
+    if (focus_ != was) dirty_ = true;
+}
+
+void WebDesktop::moveFocus(int direction) {
+    updateFocus();
+    if (!focusScene_) return;
+    const std::vector<CommandButton*> order = tabOrder(*focusScene_);
+    if (order.empty()) return;
+    auto at = std::find(order.begin(), order.end(), focus_);
+    const long n = static_cast<long>(order.size());
+    const long i = at == order.end() ? 0 : (at - order.begin() + direction + n) % n;
+    focus_ = order[static_cast<std::size_t>(i)];
+    dirty_ = true;
+}
+
+// --- input ------------------------------------------------------------------
+
+void WebDesktop::handle(const page::Event& e) {
+    using page::EventType;
+    const bool input = e.type == EventType::PointerDown || e.type == EventType::PointerUp ||
+                       e.type == EventType::KeyDown;
+    if (input) {
+        const std::uint64_t boxesBefore = boxesOpened_;
+        catchUp();
+        // A box that opened in the time caught up was on the screen, in game
+        // time, before this input: the input went to the box and is spent.
+        if (boxesOpened_ != boxesBefore) return;
+    }
+    switch (e.type) {
+        case EventType::Resize: updateView(); break;
+        case EventType::Repaint: dirty_ = true; break;
+        case EventType::PointerDown:
+        case EventType::PointerMove:
+        case EventType::PointerUp: {
+            float x = 0, y = 0;
+            painter_.view().toLogical(e.x, e.y, x, y);
+            if (e.type == EventType::PointerDown) mouseDown(x, y);
+            if (e.type == EventType::PointerMove) mouseMove(x, y);
+            if (e.type == EventType::PointerUp) mouseUp(x, y);
+            break;
+        }
+        case EventType::KeyDown:
+        case EventType::KeyUp: key(e); break;
+        case EventType::FixDraw: runtime_->fixNextDraw(e.key); break;
+        case EventType::Save:
+        case EventType::None: break;
+    }
+}
+
+void WebDesktop::mouseDown(float x, float y) {
+    if (runtime_->messageBoxOpen()) {
+        // Only the box answers while it is open.
+        if (painter_.messageBoxShape(runtime_->messageBoxText()).ok.contains(x, y)) {
+            okArmed_ = true;
+            okHeld_ = true;
+            dirty_ = true;
+        }
+        return;
+    }
+    const Hit hit = hitTest(*runtime_, layout_, painter_.pictureSize(), x, y);
+    if (!hit.scene) return;
+    runtime_->bringToFront(*hit.scene);
+    if (hit.where == Hit::Where::Title) {
+        const Box f = layout_.frame(*hit.scene);
+        dragging_ = hit.scene;
+        grabX_ = x - f.x;
+        grabY_ = y - f.y;
+        return;
+    }
+    if (hit.control) {
+        pressed_ = hit.control;
+        pressedInside_ = true;
+        dirty_ = true;
+    }
+}
+
+void WebDesktop::mouseMove(float x, float y) {
+    if (dragging_) {
+        layout_.moveTo(*dragging_, x - grabX_, y - grabY_);
+        dirty_ = true;
+        return;
+    }
+    if (pressed_) {
+        const Hit hit = hitTest(*runtime_, layout_, painter_.pictureSize(), x, y);
+        const bool inside = hit.control == pressed_;
+        if (inside != pressedInside_) {
+            pressedInside_ = inside;
+            dirty_ = true;
+        }
+    }
+    if (okArmed_ && runtime_->messageBoxOpen()) {
+        // OK looks pressed only while the pointer is on it.
+        const bool on = painter_.messageBoxShape(runtime_->messageBoxText()).ok.contains(x, y);
+        if (okHeld_ != on) {
+            okHeld_ = on;
+            dirty_ = true;
+        }
+    }
+}
+
+void WebDesktop::mouseUp(float x, float y) {
+    dragging_ = nullptr;
+    if (runtime_->messageBoxOpen()) {
+        if (okArmed_ && painter_.messageBoxShape(runtime_->messageBoxText()).ok.contains(x, y)) okDone_ = true;
+        okArmed_ = false;
+        okHeld_ = false;
+        dirty_ = true;
+        return;
+    }
+    Control* target = pressed_;
+    pressed_ = nullptr;
+    if (!target) return;
+    dirty_ = true;
+    const Hit hit = hitTest(*runtime_, layout_, painter_.pictureSize(), x, y);
+    if (hit.control == target) deliver(*target);
+}
+
+void WebDesktop::key(const page::Event& e) {
+    const KeyAction action = keyAction(static_cast<page::Key>(e.key), e.modifiers, runtime_->messageBoxOpen());
+    if (e.type == page::EventType::KeyUp) {
+        if (isArrow(action) && heldArrow_ == action) heldArrow_ = KeyAction::None;
+        return;
+    }
+    act(action);
+}
+
+void WebDesktop::act(KeyAction action) {
+    switch (action) {
+        case KeyAction::None: break;
+        case KeyAction::Ok:
+            if (runtime_->messageBoxOpen()) okDone_ = true;
+            break;
+        case KeyAction::Press:
+            updateFocus();
+            if (focus_ && !pressed_ && !runtime_->messageBoxOpen()) deliver(*focus_);
+            break;
+        case KeyAction::NextFocus: moveFocus(+1); break;
+        case KeyAction::PreviousFocus: moveFocus(-1); break;
+        case KeyAction::Up:
+        case KeyAction::Right:
+        case KeyAction::Down:
+        case KeyAction::Left: arrowPressed(action); break;
+    }
+}
+
+// An arrow held down walks: its button is pressed again once the step it
+// started has run and the pace allows; a message box ends the walk until
+// the arrow is pressed anew.
+void WebDesktop::arrowPressed(KeyAction arrow) {
+    heldArrow_ = arrow;
+    walkBoxes_ = boxesOpened_;
+    lastWalkPress_.reset();
+    walk();
+}
+
+void WebDesktop::walk() {
+    if (heldArrow_ == KeyAction::None) return;
+    if (boxesOpened_ != walkBoxes_) {
+        heldArrow_ = KeyAction::None;
+        return;
+    }
+    if (pressed_ || runtime_->messageBoxOpen()) return;
+    const GameTime now = runtime_->now();
+    if (lastWalkPress_ && (now <= *lastWalkPress_ || now < *lastWalkPress_ + kWalkPaceMs)) return;
+    CommandButton* button = arrowButton(heldArrow_);
+    if (!button) return;
+    lastWalkPress_ = now;
+    deliver(*button);
+}
+
+// The visible button captioned with the arrow in the front window: only
+// the window in front takes the keys, so a box open over a town does not
+// let the town beneath it walk.
+CommandButton* WebDesktop::arrowButton(KeyAction arrow) const {
+    const char* caption = nullptr;
+    switch (arrow) {
+        case KeyAction::Up: caption = "↑"; break;
+        case KeyAction::Right: caption = "→"; break;
+        case KeyAction::Down: caption = "↓"; break;
+        case KeyAction::Left: caption = "←"; break;
+        default: return nullptr;
+    }
+    const std::vector<Scene*> windows = layout_.windows(*runtime_);
+    if (windows.empty()) return nullptr;
+    for (Control* c : windows.front()->controls()) {
+        if (c->kind() != ControlKind::CommandButton || !c->visible()) continue;
+        auto* button = static_cast<CommandButton*>(c);
+        if (button->caption() == caption) return button;
+    }
+    return nullptr;
+}
+
+void WebDesktop::deliver(Control& control) {
+    // A control with no click handler takes the click and does nothing.
+    if (control.kind() == ControlKind::Timer || control.kind() == ControlKind::Line) return;
+    if (!static_cast<VisualControl&>(control).hasClickHandler()) return;
+    runtime_->click(control);
+    dirty_ = true;
+}
+
+// --- the loops ------------------------------------------------------------------
+
+int WebDesktop::timeout() {
+    std::optional<GameTime> due = runtime_->nextDue();
+    if (heldArrow_ != KeyAction::None && lastWalkPress_) {
+        const GameTime next = std::max(*lastWalkPress_ + 1, *lastWalkPress_ + kWalkPaceMs);
+        due = due ? std::min(*due, next) : next;
+    }
+    if (!due) return -1;
+    const GameTime wait = *due - gameNow();
+    return static_cast<int>(std::clamp<GameTime>(wait, kBatchMs, 1000 * 60 * 60));
+}
+
+void WebDesktop::step() {
+    catchUp();
+    walk();
+    present();
+    page::wait(timeout());
+    page::Event e;
+    while (page::next(e)) handle(e);
+}
+
+void WebDesktop::run(const std::function<void()>& start) {
+    updateView();
+    anchorWall_ = page::now();
+    anchorGame_ = runtime_->now();
+    start();
+    // Start-up (a box at the title, say) may have taken wall time.
+    rebase();
+    for (;;) step();
+}
+
+void WebDesktop::messageBox(const std::string&) {
+    ++boxesOpened_;
+    pressed_ = nullptr;
+    dragging_ = nullptr;
+    okHeld_ = false;
+    okArmed_ = false;
+    okDone_ = false;
+    dirty_ = true;
+    while (!okDone_) {
+        present();
+        page::wait(-1);
+        page::Event e;
+        while (!okDone_ && page::next(e)) handle(e);
+    }
+    okDone_ = false;
+    okHeld_ = false;
+    okArmed_ = false;
+    dirty_ = true;
+    // The game clock stood still while the box was open.
+    rebase();
+}
+
+void WebDesktop::beep() { page::beep(); }
+
+void WebDesktop::log(GameTime time, const std::string& event) {
+    page::log(time, event);
+    if (event.rfind("unload ", 0) == 0 && runtime_) {
+        // Shown again later, the window opens centred again.
+        if (Scene* s = runtime_->findScene(event.substr(7))) layout_.forget(*s);
+    }
+}
+
+}  // namespace zorb::web
