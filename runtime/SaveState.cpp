@@ -72,11 +72,11 @@ namespace {
 constexpr std::string_view kHeader = "zorbland-save 1";
 constexpr int kVersion = 1;
 constexpr std::string_view kEnd = "end";
-// A save of this game is a few hundred kilobytes; anything far larger is
+// A save of this game is under a hundred kilobytes; anything far larger is
 // not one, and is refused before it is read into memory.
 constexpr std::size_t kMaxFileBytes = 16 << 20;
-// Game time, arming order: a thousand years of play fits with room to add
-// an interval without overflow.
+// Game time and arming order: thirty thousand years of play, with room to
+// add an interval without overflow.
 constexpr long long kMaxCount = 1'000'000'000'000'000LL;
 constexpr long long kMaxInterval = 2147483647;
 
@@ -113,7 +113,7 @@ int hexDigit(char c) {
     return -1;
 }
 
-// False on a raw control character or an escape the writer never makes.
+// False on a raw control character or a broken escape.
 bool unescape(std::string_view text, std::string& out) {
     out.clear();
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -516,7 +516,7 @@ private:
         once(seen_[i][k], property, key);
 
         SaveState::ControlState& cs = ss.controls[k];
-        const std::string name(key);
+        const std::string_view name = key;
         switch (property) {
             case Left: cs.left = position(value, name); break;
             case Top: cs.top = position(value, name); break;
@@ -604,22 +604,22 @@ private:
         seen |= property;
     }
 
-    long long integer(std::string_view value, long long lo, long long hi, const std::string& what) {
+    long long integer(std::string_view value, long long lo, long long hi, std::string_view what) {
         long long n = 0;
         if (!parseInteger(value, lo, hi, n)) {
-            fail(what + " is not a whole number from " + std::to_string(lo) + " to " + std::to_string(hi));
+            fail(std::string(what) + " is not a whole number from " + std::to_string(lo) + " to " + std::to_string(hi));
         }
         return n;
     }
-    float position(std::string_view value, const std::string& what) {
+    float position(std::string_view value, std::string_view what) {
         float f = 0;
-        if (!parseFloat(value, f)) fail(what + " is not a finite number");
+        if (!parseFloat(value, f)) fail(std::string(what) + " is not a finite number");
         return f;
     }
-    bool boolean(std::string_view value, const std::string& what) {
+    bool boolean(std::string_view value, std::string_view what) {
         if (value == "True") return true;
         if (value == "False") return false;
-        fail(what + " is not True or False");
+        fail(std::string(what) + " is not True or False");
     }
     std::string textValue(std::string_view value) {
         std::string out;

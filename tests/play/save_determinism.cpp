@@ -291,6 +291,51 @@ private:
     std::size_t next_ = 0;
 };
 
+// The save, damaged: cut anywhere, a byte changed, a line dropped, doubled
+// or moved. Each is refused or read whole, and (under the sanitizers) the
+// reading never strays outside the text; true when all were.
+bool readsDamagedCopies(const std::string& save, std::mt19937_64& rng, const Runtime& runtime) {
+    auto at = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng); };
+    std::vector<std::size_t> starts{0};
+    for (std::size_t i = 0; i + 1 < save.size(); ++i) {
+        if (save[i] == '\n') starts.push_back(i + 1);
+    }
+    auto line = [&](std::size_t k) {
+        const std::size_t end = k + 1 < starts.size() ? starts[k + 1] : save.size();
+        return save.substr(starts[k], end - starts[k]);
+    };
+    for (int round = 0; round < 5; ++round) {
+        std::string damaged = save;
+        switch (round % 5) {
+            case 0: damaged.resize(at(save.size())); break;
+            case 1: damaged[at(save.size())] = static_cast<char>(rng()); break;
+            case 2: {
+                const std::size_t k = at(starts.size());
+                damaged.erase(starts[k], line(k).size());
+                break;
+            }
+            case 3: {
+                const std::size_t k = at(starts.size());
+                damaged.insert(starts[k], line(k));
+                break;
+            }
+            case 4: {
+                const std::size_t k = at(starts.size());
+                const std::string moved = line(k);
+                damaged.erase(starts[k], moved.size());
+                damaged.insert(std::min(starts[at(starts.size())], damaged.size()), moved);
+                break;
+            }
+        }
+        try {
+            SaveState::parse(damaged, runtime);
+        } catch (const SaveError& e) {
+            if (std::string(e.what()).empty() || std::string(e.what()).find('\n') != std::string::npos) return false;
+        }
+    }
+    return true;
+}
+
 struct Outcome {
     std::string save;
     std::vector<std::string> events;
@@ -314,6 +359,10 @@ Outcome checkSeed(std::uint64_t seed, int maxBefore, int after) {
     }
     if (original.ended()) original.startRandomGame();
     out.save = SaveState::capture(original.runtime()).text();
+    if (!readsDamagedCopies(out.save, plan, original.runtime())) {
+        out.failure = "a damaged save was refused with no reason, or one of more than one line";
+        return out;
+    }
     original.startKeeping();
     original.playRandom(after);
     out.events = original.events();

@@ -99,6 +99,7 @@ TEST(SaveState, TextsComeBackExactlyAndNeverSpillOntoAnotherLine) {
         std::string("\x01\x1b[31m\x7f", 7),
         std::string("nul\0inside", 10),
         "ポッチーは目の前が真っ暗になった！",
+        "\U0001F600 beyond the basic plane",
     };
     for (const std::string& text : texts) {
         World from, to;
@@ -408,6 +409,8 @@ TEST_F(BadSaves, EachKindOfBadFileIsRefusedWithItsReason) {
         {"caller not loaded", with("Form5.Caller", "Form5.Caller Form3"), "Caller"},
         {"invalid UTF-8", with("Form7.Image1.Picture", "Form7.Image1.Picture \xe3\x81"), "not valid UTF-8"},
         {"overlong UTF-8", with("Form7.Image1.Picture", "Form7.Image1.Picture \xc0\xaf"), "not valid UTF-8"},
+        {"UTF-16 surrogate", with("Form7.Image1.Picture", "Form7.Image1.Picture \xed\xa0\x80"), "not valid UTF-8"},
+        {"beyond U+10FFFF", with("Form7.Image1.Picture", "Form7.Image1.Picture \xf4\x90\x80\x80"), "not valid UTF-8"},
         {"broken escape", with("Form7.Image1.Picture", "Form7.Image1.Picture a\\q"), "broken escape"},
         {"Windows line ends", [&] {
              std::string t;
