@@ -52,13 +52,8 @@ EM_JS(void, zorb_log, (double time, const char* event), { ZorbPage.log(time, UTF
 EM_JS(void, zorb_beep, (), { ZorbPage.beep(); });
 EM_JS(void, zorb_ended, (), { ZorbPage.ended(); });
 EM_JS(void, zorb_failed, (const char* reason), { ZorbPage.failed(UTF8ToString(reason)); });
-EM_JS(void, zorb_store, (const char* key, const char* text),
-      { ZorbPage.store(UTF8ToString(key), UTF8ToString(text)); });
-EM_JS(char*, zorb_stored, (const char* key), {
-    const text = ZorbPage.stored(UTF8ToString(key));
-    return text === null ? 0 : allocateUTF8(text);
-});
-EM_JS(void, zorb_note, (const char* text), { ZorbPage.note(UTF8ToString(text)); });
+EM_JS(char*, zorb_question, (int id), { return allocateUTF8(ZorbPage.question(id)); });
+EM_JS(void, zorb_answer, (int id, const char* text), { ZorbPage.answer(id, UTF8ToString(text)); });
 
 namespace zorb::web::page {
 
@@ -114,16 +109,13 @@ void log(long long time, const std::string& event) { zorb_log(static_cast<double
 void beep() { zorb_beep(); }
 void ended() { zorb_ended(); }
 void failed(const std::string& reason) { zorb_failed(reason.c_str()); }
-void store(const std::string& key, const std::string& text) { zorb_store(key.c_str(), text.c_str()); }
-
-std::string stored(const std::string& key) {
-    char* text = zorb_stored(key.c_str());
-    if (!text) return {};
+std::string question(int id) {
+    char* text = zorb_question(id);
     std::string out(text);
     std::free(text);
     return out;
 }
 
-void note(const std::string& text) { zorb_note(text.c_str()); }
+void answer(int id, const std::string& text) { zorb_answer(id, text.c_str()); }
 
 }  // namespace zorb::web::page

@@ -20,7 +20,7 @@ enum class EventType : int {
     Resize = 6,       // the canvas changed size: set the view again
     Repaint = 7,      // a picture arrived, or the canvas was cleared
     FixDraw = 8,      // key: the outcome of the next random draw (a test's hook)
-    Save = 9,         // save or load a save state (key: 0 save, 1 load)
+    Dump = 9,         // key: a question about a control (a test's hook): see question()
 };
 
 enum class Key : int { None = 0, Up, Right, Down, Left, Enter, Space, Escape, Tab };
@@ -74,9 +74,8 @@ void log(long long time, const std::string& event);
 void beep();
 void ended();
 void failed(const std::string& reason);
-// Save states kept by the page (local storage); empty when there is none.
-void store(const std::string& key, const std::string& text);
-std::string stored(const std::string& key);
-void note(const std::string& text);
+// A test's question ("Form3.Text1") and the game's answer to it.
+std::string question(int id);
+void answer(int id, const std::string& text);
 
 }  // namespace zorb::web::page

@@ -6,6 +6,7 @@
 #include "desktop/Look.h"
 #include "runtime/Controls.h"
 #include "runtime/Scene.h"
+#include "runtime/Value.h"
 
 namespace zorb::web {
 
@@ -160,7 +161,7 @@ void WebDesktop::handle(const page::Event& e) {
         case EventType::KeyDown:
         case EventType::KeyUp: key(e); break;
         case EventType::FixDraw: runtime_->fixNextDraw(e.key); break;
-        case EventType::Save:
+        case EventType::Dump: page::answer(e.key, dump(page::question(e.key))); break;
         case EventType::None: break;
     }
 }
@@ -368,6 +369,36 @@ void WebDesktop::messageBox(const std::string&) {
     dirty_ = true;
     // The game clock stood still while the box was open.
     rebase();
+}
+
+// What a test asks of a control ("Form3.Text1"): its value as the script's
+// dump gives it, the properties of its kind joined by spaces.
+std::string WebDesktop::dump(const std::string& name) const {
+    const std::size_t dot = name.find('.');
+    Scene* scene = runtime_->findScene(name.substr(0, dot));
+    if (!scene) return "no such scene";
+    if (dot == std::string::npos) return scene->loaded() ? (scene->visible() ? "shown" : "hidden") : "not loaded";
+    const Control* c = scene->findControl(name.substr(dot + 1));
+    if (!c) return "no such control";
+    auto flag = [](bool b) { return std::string(b ? "True" : "False"); };
+    switch (c->kind()) {
+        case ControlKind::Image: {
+            const auto& i = static_cast<const Image&>(*c);
+            return toText(i.left()) + " " + toText(i.top()) + " " + flag(i.visible()) + " " + i.picture();
+        }
+        case ControlKind::Label: {
+            const auto& l = static_cast<const Label&>(*c);
+            return l.caption() + " " + flag(l.visible());
+        }
+        case ControlKind::CommandButton: {
+            const auto& b = static_cast<const CommandButton&>(*c);
+            return b.caption() + " " + flag(b.visible());
+        }
+        case ControlKind::TextBox: return static_cast<const TextBox&>(*c).text();
+        case ControlKind::Timer: return std::to_string(static_cast<const Timer&>(*c).interval());
+        case ControlKind::Line: break;
+    }
+    return "";
 }
 
 void WebDesktop::beep() { page::beep(); }

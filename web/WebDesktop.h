@@ -67,6 +67,7 @@ private:
     void deliver(Control& control);
     CommandButton* arrowButton(KeyAction arrow) const;
     Interaction interaction() const;
+    std::string dump(const std::string& name) const;
 
     Runtime* runtime_ = nullptr;
     Layout layout_;

@@ -93,3 +93,53 @@ async function settle(page) {
 }
 
 module.exports = { root, site, serve, launch, transcript, waitForEvent, settle };
+
+// The game's screen as the page shows it: the 800 × 680 desktop at scale 1
+// (a page of 800 × 708 CSS pixels, the bar below it).
+async function screenShot(page) {
+  return page.screenshot({ clip: { x: 0, y: 0, width: 800, height: 680 } });
+}
+
+// Compares two PNGs of the same size, pixel by pixel, in the browser (which
+// decodes PNG). A pixel differs when a channel is off by more than 64 of
+// 255; `tiles` gives, for the worst 20 × 20 tile, the share that differ.
+async function compareShots(page, a, b) {
+  return page.evaluate(async ([a, b]) => {
+    async function pixels(base64) {
+      const image = new Image();
+      image.src = 'data:image/png;base64,' + base64;
+      await image.decode();
+      const c = document.createElement('canvas');
+      c.width = image.width;
+      c.height = image.height;
+      const g = c.getContext('2d');
+      g.drawImage(image, 0, 0);
+      return g.getImageData(0, 0, c.width, c.height);
+    }
+    const pa = await pixels(a), pb = await pixels(b);
+    if (pa.width !== pb.width || pa.height !== pb.height) {
+      return { sameSize: false, size: [pa.width, pa.height, pb.width, pb.height] };
+    }
+    const T = 20;
+    const tiles = new Map();
+    let differing = 0;
+    for (let y = 0; y < pa.height; y++) {
+      for (let x = 0; x < pa.width; x++) {
+        const i = (y * pa.width + x) * 4;
+        const d = Math.max(Math.abs(pa.data[i] - pb.data[i]), Math.abs(pa.data[i + 1] - pb.data[i + 1]),
+          Math.abs(pa.data[i + 2] - pb.data[i + 2]));
+        if (d > 64) {
+          differing++;
+          const key = Math.floor(x / T) + ',' + Math.floor(y / T);
+          tiles.set(key, (tiles.get(key) || 0) + 1);
+        }
+      }
+    }
+    let worst = 0, worstAt = '';
+    for (const [key, n] of tiles) if (n > worst) { worst = n; worstAt = key; }
+    return { sameSize: true, share: differing / (pa.width * pa.height), worstTile: worst / (T * T), worstAt };
+  }, [a.toString('base64'), b.toString('base64')]);
+}
+
+module.exports.screenShot = screenShot;
+module.exports.compareShots = compareShots;

@@ -8,7 +8,6 @@
   const canvas = document.getElementById('screen');
   const screen = canvas.getContext('2d');
   const message = document.getElementById('message');
-  const noteLine = document.getElementById('note');
 
   // The game's face; its measures are those the program lays text out with.
   const FACE = 'IPAPGothic';
@@ -50,6 +49,7 @@
   let missing = false;
   let frames = 0;
   let lastFrameAt = 0;
+  let firstFrameAt = 0;
 
   function css(rgb) { return '#' + (rgb >>> 0).toString(16).padStart(6, '0'); }
   function font(px, bold) { return (bold ? 'bold ' : '') + px + 'px ' + FACE; }
@@ -75,6 +75,8 @@
   }
 
   const widths = new Map();
+  const questions = new Map();
+  let questionCount = 0;
 
   const page = {
     canvas,
@@ -105,6 +107,7 @@
       screen.drawImage(back, 0, 0);
       frames++;
       lastFrameAt = performance.now();
+      if (frames === 1) firstFrameAt = lastFrameAt;
     },
     fill(x, y, w, h, rgb) { ctx.fillStyle = css(rgb); ctx.fillRect(x, y, w, h); },
     shade(x, y, w, h, alpha) { ctx.fillStyle = 'rgba(0,0,0,' + alpha / 255 + ')'; ctx.fillRect(x, y, w, h); },
@@ -188,27 +191,26 @@
       ctx.setTransform(1, 0, 0, 1, 0, 0);
     },
 
-    log(time, event) { transcript.push(time + ' ' + event); },
+    log(time, event) {
+      transcript.push(time + ' ' + event);
+      loggedAt.push(performance.now());
+    },
     beep,
     ended() {
       stopped = true;
       showLine('ZORBLAND has ended. Reload the page to play again.');
     },
     failed(reason) { fail(reason); },
-    store(key, text) {
-      try { localStorage.setItem('zorbland.' + key, text); } catch (e) { page.note('not saved: ' + e.message); }
-    },
-    stored(key) {
-      try { return localStorage.getItem('zorbland.' + key); } catch (e) { return null; }
-    },
-    note(text) {
-      noteLine.textContent = text;
-      clearTimeout(page.noteTimer);
-      page.noteTimer = setTimeout(() => { noteLine.textContent = ''; }, 2000);
+    question(id) { return questions.get(id).name; },
+    answer(id, text) {
+      const q = questions.get(id);
+      questions.delete(id);
+      q.resolve(text);
     },
   };
   window.ZorbPage = page;
   const transcript = [];
+  const loggedAt = [];  // the page's clock at each line
 
   // --- sound: a short 880 Hz tone, once the player has touched the page -------
   let audio = null;
@@ -317,9 +319,19 @@
   if (testing) {
     window.zorbland = {
       transcript,
+      loggedAt,
       fixDraw(outcome) { push({ type: 8, key: outcome }); },
+      // A control's value, answered by the game between two events.
+      dump(name) {
+        const id = ++questionCount;
+        return new Promise((resolve) => {
+          questions.set(id, { name, resolve });
+          push({ type: 9, key: id });
+        });
+      },
       frames: () => frames,
       lastFrameAt: () => lastFrameAt,
+      firstFrameAt: () => firstFrameAt,
       picturesLoading: () => picturesLoading,
       waiting: () => waiter !== null && queue.length === 0,
     };

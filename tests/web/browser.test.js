@@ -1,0 +1,251 @@
+// The browser version in Debian's Chromium, driven like a player would:
+// the page must play like the window and look like it.
+'use strict';
+
+const { test, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const { execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const h = require('./harness.js');
+
+// The desktop's headless program, for the shots the page is compared with.
+const zorbland = process.env.ZORBLAND || path.join(h.root, 'build', 'zorbland');
+
+let server;
+before(async () => { server = await h.serve(); });
+after(async () => { await server.close(); });
+
+// Where a control's centre lands on the screen at scale 1: windows are
+// centred on the 800 × 680 desktop, the client area 3 pixels in from the
+// frame's left and 23 below its top (twips: 15 to a pixel).
+function centre(client, rect) {
+  const frameW = client[0] / 15 + 6, frameH = client[1] / 15 + 26;
+  const left = Math.floor((800 - frameW) / 2) + 3, top = Math.floor((680 - frameH) / 2) + 23;
+  return { x: left + (rect[0] + rect[2] / 2) / 15, y: top + (rect[1] + rect[3] / 2) / 15 };
+}
+const FORM2 = [7665, 5010];
+const FORM3 = [7230, 7710];
+const FORM10 = [8790, 8415];
+const NEXT = centre(FORM2, [7200, 4560, 255, 255]);      // Form2's ▼
+const UP = centre(FORM3, [5160, 4800, 495, 855]);        // a map's ↑
+const MELEE = centre(FORM10, [480, 5160, 1935, 255]);    // the battle's リンチ
+
+async function open(query) {
+  const b = await h.launch();
+  await b.page.goto(server.url + '?test' + (query ? '&' + query : ''));
+  await b.page.waitForFunction(() => window.zorbland && window.zorbland.frames() > 0);
+  return b;
+}
+
+async function dump(page, name) {
+  return page.evaluate((n) => window.zorbland.dump(n), name);
+}
+
+// Waits until a control's dump reads `value`.
+async function until(page, name, value, timeout = 20000) {
+  const end = Date.now() + timeout;
+  for (;;) {
+    const now = await dump(page, name);
+    if (now === value) return;
+    if (Date.now() > end) assert.fail(`${name} is "${now}", not "${value}"`);
+    await page.waitForTimeout(50);
+  }
+}
+
+const pause = (ms) => new Promise((r) => setTimeout(r, ms));
+
+test('the title shows at once and the introduction three seconds of play later', async () => {
+  const b = await open();
+  try {
+    assert.deepEqual(await h.transcript(b.page), ['0 show Form1']);
+    assert.equal(await dump(b.page, 'Form1'), 'shown');
+    assert.equal(await h.waitForEvent(b.page, 'show Form2'), 3000);
+    assert.deepEqual((await h.transcript(b.page)).slice(0, 4),
+      ['0 show Form1', '3000 show Form4', '3000 show Form2', '3000 unload Form1']);
+    // The game's clock follows the page's: three seconds there too.
+    const [title, , intro] = await b.page.evaluate(() => window.zorbland.loggedAt.slice(0, 3));
+    assert.ok(intro - title >= 2990 && intro - title < 4500, `introduction ${intro - title} ms after the title`);
+    assert.equal(await dump(b.page, 'Form2'), 'shown');
+    assert.deepEqual(b.problems, []);
+  } finally {
+    await b.close();
+  }
+});
+
+test('pressing ▼ seven times leads from the introduction into the first town', async () => {
+  const b = await open();
+  try {
+    await h.waitForEvent(b.page, 'show Form2');
+    for (let i = 1; i <= 7; i++) {
+      if (i < 7) await until(b.page, 'Form2.Text1', String(i));
+      await b.page.mouse.click(NEXT.x, NEXT.y);
+    }
+    await h.waitForEvent(b.page, 'show Form3');
+    const lines = await h.transcript(b.page);
+    assert.ok(lines.some((l) => l.endsWith(' unload Form2')));
+    assert.equal(await dump(b.page, 'Form3'), 'shown');
+    assert.equal(await dump(b.page, 'Form2'), 'not loaded');
+    assert.deepEqual(b.problems, []);
+  } finally {
+    await b.close();
+  }
+});
+
+test('the arrow keys walk: a tap one cell, a held arrow cell after cell', async () => {
+  const b = await open('start=Form3');
+  try {
+    await h.settle(b.page);
+    assert.equal(await dump(b.page, 'Form3.Text2'), '2880');
+    await b.page.keyboard.press('ArrowUp');
+    await until(b.page, 'Form3.Text2', '2160');
+    await pause(400);
+    assert.equal(await dump(b.page, 'Form3.Text2'), '2160', 'a tap walks one cell');
+    assert.equal(await dump(b.page, 'Form3.Text1'), '5760');
+
+    await b.page.keyboard.down('ArrowLeft');
+    await pause(450);
+    await b.page.keyboard.up('ArrowLeft');
+    await pause(300);
+    const x = Number(await dump(b.page, 'Form3.Text1'));
+    assert.ok(x <= 5760 - 2 * 720, `held ← walked to ${x}`);
+    assert.equal((5760 - x) % 720, 0, 'whole cells only');
+    await pause(400);
+    assert.equal(Number(await dump(b.page, 'Form3.Text1')), x, 'the walk stops when the key is let go');
+    assert.deepEqual(b.problems, []);
+  } finally {
+    await b.close();
+  }
+});
+
+test('a message box opens, takes every click, and Enter closes it', async () => {
+  const b = await open('start=Form3');
+  try {
+    await h.settle(b.page);
+    await b.page.keyboard.press('ArrowLeft');
+    await h.waitForEvent(b.page, 'msgbox ここはマサラリーマンタウン。');
+    await h.settle(b.page);
+    const before = await h.screenShot(b.page);
+    // The town's ↑ beneath the box does nothing, nor does a held arrow.
+    await b.page.mouse.click(UP.x, UP.y);
+    await b.page.keyboard.press('ArrowUp');
+    await pause(300);
+    assert.equal(await dump(b.page, 'Form3.Text2'), '2880');
+    assert.ok((await h.transcript(b.page)).every((l) => !l.includes('Form3.Command')));
+    assert.ok(before.equals(await h.screenShot(b.page)), 'the screen did not change under the box');
+
+    await b.page.keyboard.press('Enter');
+    await b.page.waitForFunction(() => window.zorbland.waiting());
+    await pause(100);
+    assert.equal(await dump(b.page, 'Form3.Text1'), '5040', 'the step that met the sign goes on after OK');
+    await b.page.mouse.click(UP.x, UP.y);
+    await until(b.page, 'Form3.Text2', '2160');
+    assert.deepEqual(b.problems, []);
+  } finally {
+    await b.close();
+  }
+});
+
+test('the ghost battle fought to a win with fixed draws', async () => {
+  const b = await open('start=Form10');
+  try {
+    await h.settle(b.page);
+    // The ghost curses every turn (20 damage); five hits of 10 fell it.
+    for (let i = 0; i < 4; i++) await b.page.evaluate(() => window.zorbland.fixDraw(4));
+    for (let hit = 1; hit <= 5; hit++) {
+      await until(b.page, 'Form10.Command1', 'リンチ True', 15000);
+      await b.page.mouse.click(MELEE.x, MELEE.y);
+      await until(b.page, 'Form10.Label2', `${50 - 10 * hit} True`, 15000);
+    }
+    await h.waitForEvent(b.page, 'msgbox 幽霊は倒れた！');
+    await b.page.keyboard.press('Enter');
+    await h.waitForEvent(b.page, 'msgbox ポッチーのレベルが1上がった！');
+    await b.page.keyboard.press('Enter');
+    await h.waitForEvent(b.page, 'msgbox ポッチーは幽霊から回復の薬をもらった！');
+    await b.page.keyboard.press('Enter');
+    await until(b.page, 'Form4.Text6', '1');
+    await until(b.page, 'Form4.Text3', '1');
+    assert.equal(await dump(b.page, 'Form4.Text1'), '20', 'four curses of 20 taken');
+    const draws = (await h.transcript(b.page)).filter((l) => / draw /.test(l));
+    assert.deepEqual(draws.map((l) => l.split(' ').slice(1).join(' ')), ['draw 4', 'draw 4', 'draw 4', 'draw 4']);
+    assert.deepEqual(b.problems, []);
+  } finally {
+    await b.close();
+  }
+});
+
+// The desktop's headless shot of a state, for the page to be compared with.
+function desktopShot(start, script) {
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'zorbland-shot-'));
+  const file = path.join(dir, 'shot.png');
+  const args = ['--headless', '--script', '-'];
+  if (start) args.push('--start', start);
+  execFileSync(zorbland, args, { input: script.replace('SHOT', file) });
+  const png = fs.readFileSync(file);
+  fs.rmSync(dir, { recursive: true, force: true });
+  return png;
+}
+
+// Text is drawn by two different rasterisers (FreeType in the window,
+// Chromium's in the page) and the page's focus ring is not in a headless
+// shot: at most 2% of the screen may differ, and no 20 × 20 piece of it by
+// more than 45% (a missing picture, a window out of place or a line set
+// differently all go past that).
+const SHARE = 0.02;
+const TILE = 0.45;
+
+const scenes = [
+  { name: 'the title', query: '', desktop: [null, 'wait 1000\nshot SHOT\n'], at: 1000 },
+  { name: 'the introduction', query: '', desktop: [null, 'wait 3500\nshot SHOT\n'], at: 3500 },
+  { name: 'the first town', query: 'start=Form3', desktop: ['Form3', 'wait 500\nshot SHOT\n'] },
+  { name: "the first town's sign in a message box", query: 'start=Form3', key: 'ArrowLeft',
+    desktop: ['Form3', 'click Form3.Command4\nwait 20\nshot SHOT\n'] },
+  { name: 'the ghost battle', query: 'start=Form10', desktop: ['Form10', 'wait 500\nshot SHOT\n'] },
+];
+
+for (const scene of scenes) {
+  test(`${scene.name} looks as in the window`, async () => {
+    const expected = desktopShot(...scene.desktop);
+    const b = await open(scene.query);
+    try {
+      if (scene.at) await pause(scene.at);
+      if (scene.key) {
+        await h.settle(b.page);
+        await b.page.keyboard.press(scene.key);
+        await h.waitForEvent(b.page, 'msgbox ここはマサラリーマンタウン。');
+      }
+      await h.settle(b.page);
+      const shot = await h.screenShot(b.page);
+      const result = await h.compareShots(b.page, shot, expected);
+      if (process.env.ZORB_KEEP_SHOTS) {
+        const slug = scene.name.replace(/\W+/g, '_');
+        fs.writeFileSync(path.join(process.env.ZORB_KEEP_SHOTS, slug + '.page.png'), shot);
+        fs.writeFileSync(path.join(process.env.ZORB_KEEP_SHOTS, slug + '.window.png'), expected);
+      }
+      assert.ok(result.sameSize, JSON.stringify(result));
+      assert.ok(result.share <= SHARE && result.worstTile <= TILE, JSON.stringify(result));
+      assert.deepEqual(b.problems, []);
+    } finally {
+      await b.close();
+    }
+  });
+}
+
+test('a site without its program or its font says so in one line', async () => {
+  for (const missing of ['zorbland.wasm', 'IPAPGothic.woff']) {
+    const broken = await h.serve({ hide: [missing] });
+    const b = await h.launch();
+    try {
+      await b.page.goto(broken.url);
+      const line = b.page.locator('#message');
+      await line.waitFor({ state: 'visible' });
+      const text = await line.textContent();
+      assert.match(text, new RegExp('^ZORBLAND could not start: .*' + missing.replace('.', '\\.')));
+      assert.equal(text.split('\n').length, 1);
+    } finally {
+      await b.close();
+      await broken.close();
+    }
+  }
+});
