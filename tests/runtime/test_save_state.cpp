@@ -101,6 +101,14 @@ TEST(SaveState, TextsComeBackExactlyAndNeverSpillOntoAnotherLine) {
         "ポッチーは目の前が真っ暗になった！",
         "\U0001F600 beyond the basic plane",
     };
+    // The same game with plain texts: as many lines as any of the others.
+    World plain;
+    plain.a.show();
+    SaveState plainState = SaveState::capture(plain.rt);
+    plainState.setHostValue("note", "plain");
+    const std::string plainText = plainState.text();
+    const auto plainLines = std::count(plainText.begin(), plainText.end(), '\n');
+
     for (const std::string& text : texts) {
         World from, to;
         from.a.show();
@@ -111,10 +119,8 @@ TEST(SaveState, TextsComeBackExactlyAndNeverSpillOntoAnotherLine) {
         SaveState s = SaveState::capture(from.rt);
         s.setHostValue("note", text);
         const std::string saved = s.text();
-        std::istringstream lines(saved);
-        for (std::string line; std::getline(lines, line);) {
-            ASSERT_TRUE(line.find('\r') == std::string::npos) << line;
-        }
+        EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), plainLines) << text;
+        EXPECT_EQ(saved.find('\r'), std::string::npos) << text;
         const SaveState loaded = SaveState::parse(saved, to.rt);
         loaded.restore(to.rt);
         EXPECT_EQ(to.a.Text1.text(), text);
