@@ -52,6 +52,13 @@ EM_JS(void, zorb_log, (double time, const char* event), { ZorbPage.log(time, UTF
 EM_JS(void, zorb_beep, (), { ZorbPage.beep(); });
 EM_JS(void, zorb_ended, (), { ZorbPage.ended(); });
 EM_JS(void, zorb_failed, (const char* reason), { ZorbPage.failed(UTF8ToString(reason)); });
+EM_JS(void, zorb_store, (const char* slot, const char* text),
+      { ZorbPage.store(UTF8ToString(slot), UTF8ToString(text)); });
+EM_JS(char*, zorb_stored, (const char* slot), {
+    const text = ZorbPage.stored(UTF8ToString(slot));
+    return text === null ? 0 : allocateUTF8(text);
+});
+EM_JS(void, zorb_note, (const char* text), { ZorbPage.note(UTF8ToString(text)); });
 EM_JS(char*, zorb_question, (int id), { return allocateUTF8(ZorbPage.question(id)); });
 EM_JS(void, zorb_answer, (int id, const char* text), { ZorbPage.answer(id, UTF8ToString(text)); });
 
@@ -109,6 +116,18 @@ void log(long long time, const std::string& event) { zorb_log(static_cast<double
 void beep() { zorb_beep(); }
 void ended() { zorb_ended(); }
 void failed(const std::string& reason) { zorb_failed(reason.c_str()); }
+void store(const std::string& slot, const std::string& text) { zorb_store(slot.c_str(), text.c_str()); }
+
+std::string stored(const std::string& slot) {
+    char* text = zorb_stored(slot.c_str());
+    if (!text) return {};
+    std::string out(text);
+    std::free(text);
+    return out;
+}
+
+void note(const std::string& text) { zorb_note(text.c_str()); }
+
 std::string question(int id) {
     char* text = zorb_question(id);
     std::string out(text);

@@ -23,7 +23,7 @@ enum class EventType : int {
     Dump = 9,         // key: a question about a control (a test's hook): see question()
 };
 
-enum class Key : int { None = 0, Up, Right, Down, Left, Enter, Space, Escape, Tab };
+enum class Key : int { None = 0, Up, Right, Down, Left, Enter, Space, Escape, Tab, F5, F9 };
 
 enum Modifier : int { Shift = 1, Alt = 2 };
 
@@ -74,6 +74,13 @@ void log(long long time, const std::string& event);
 void beep();
 void ended();
 void failed(const std::string& reason);
+// Save states, kept by the page in the browser's local storage; empty
+// when there is none.
+void store(const std::string& slot, const std::string& text);
+std::string stored(const std::string& slot);
+// A short note under the screen ("saved"), gone after a moment.
+void note(const std::string& text);
+
 // A test's question ("Form3.Text1") and the game's answer to it.
 std::string question(int id);
 void answer(int id, const std::string& text);

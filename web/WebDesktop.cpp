@@ -5,6 +5,7 @@
 
 #include "desktop/Look.h"
 #include "runtime/Controls.h"
+#include "runtime/SaveState.h"
 #include "runtime/Scene.h"
 #include "runtime/Value.h"
 
@@ -25,6 +26,8 @@ KeyAction keyAction(page::Key key, int modifiers, bool boxOpen) {
         case page::Key::Right: return boxOpen ? KeyAction::None : KeyAction::Right;
         case page::Key::Down: return boxOpen ? KeyAction::None : KeyAction::Down;
         case page::Key::Left: return boxOpen ? KeyAction::None : KeyAction::Left;
+        case page::Key::F5: return KeyAction::Save;
+        case page::Key::F9: return KeyAction::Load;
         case page::Key::None: break;
     }
     return KeyAction::None;
@@ -253,6 +256,8 @@ void WebDesktop::act(KeyAction action) {
             updateFocus();
             if (focus_ && !pressed_ && !runtime_->messageBoxOpen()) deliver(*focus_);
             break;
+        case KeyAction::Save: save(); break;
+        case KeyAction::Load: load(); break;
         case KeyAction::NextFocus: moveFocus(+1); break;
         case KeyAction::PreviousFocus: moveFocus(-1); break;
         case KeyAction::Up:
@@ -315,6 +320,59 @@ void WebDesktop::deliver(Control& control) {
     if (!static_cast<VisualControl&>(control).hasClickHandler()) return;
     runtime_->click(control);
     dirty_ = true;
+}
+
+// --- save states ------------------------------------------------------------
+
+namespace {
+constexpr const char* kQuickSlot = "quick";
+}  // namespace
+
+// F5: the game as it is, into the page's storage. A handler waiting in a
+// message box cannot be saved half-run.
+void WebDesktop::save() {
+    if (runtime_->messageBoxOpen()) {
+        page::note("close the message first");
+        return;
+    }
+    try {
+        page::store(kQuickSlot, SaveState::capture(*runtime_).text());
+        page::note("saved");
+    } catch (const std::exception& e) {
+        page::note(std::string("not saved: ") + e.what());
+    }
+}
+
+// F9: back to that save. A save that does not fit these scenes is refused
+// and the game goes on as it was.
+void WebDesktop::load() {
+    if (runtime_->messageBoxOpen()) {
+        page::note("close the message first");
+        return;
+    }
+    const std::string text = page::stored(kQuickSlot);
+    if (text.empty()) {
+        page::note("no save yet");
+        return;
+    }
+    try {
+        SaveState::parse(text, *runtime_).restore(*runtime_);
+    } catch (const std::exception& e) {
+        page::note(std::string("not loaded: ") + e.what());
+        return;
+    }
+    // The game jumped: the clock runs on from the save's time, the windows
+    // open where they open, and nothing the player was doing carries over.
+    for (Scene* s : runtime_->scenes()) layout_.forget(*s);
+    pressed_ = nullptr;
+    dragging_ = nullptr;
+    focusScene_ = nullptr;
+    focus_ = nullptr;
+    heldArrow_ = KeyAction::None;
+    rebase();
+    dirty_ = true;
+    runtime_->touch();
+    page::note("loaded");
 }
 
 // --- the loops ------------------------------------------------------------------

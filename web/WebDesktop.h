@@ -25,7 +25,7 @@ inline constexpr GameTime kWalkPaceMs = 120;
 // What a key does, as in the window: the arrows press the front window's
 // arrow buttons, Tab moves the focus, Space and Enter press the focused
 // button, and Enter, Space and Escape press a message box's OK.
-enum class KeyAction { None, Up, Right, Down, Left, Ok, Press, NextFocus, PreviousFocus };
+enum class KeyAction { None, Up, Right, Down, Left, Ok, Press, NextFocus, PreviousFocus, Save, Load };
 
 KeyAction keyAction(page::Key key, int modifiers, bool boxOpen);
 
@@ -68,6 +68,8 @@ private:
     CommandButton* arrowButton(KeyAction arrow) const;
     Interaction interaction() const;
     std::string dump(const std::string& name) const;
+    void save();
+    void load();
 
     Runtime* runtime_ = nullptr;
     Layout layout_;

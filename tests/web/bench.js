@@ -5,7 +5,8 @@
 //   node tests/web/bench.js
 //
 // - bytes the page downloads: to the title, and over a session through the
-//   title, the introduction, the first town and the ghost battle;
+//   title, the introduction, the first town and the ghost battle, at scale 1
+//   and in a larger window (2× pictures);
 // - navigation to the first frame drawn, five cold loads;
 // - CPU of the whole browser while the second town idles (its 1-ms
 //   watchers running), ten seconds, against the same browser on a blank page;
@@ -73,6 +74,21 @@ async function main() {
     for (const f of server.served) files.set(f.file, f.bytes);
     results.bytesSession = [...files.values()].reduce((a, b) => a + b, 0);
     await s.close();
+    // The same session in a larger window: above scale 1 the 2× pictures.
+    server.served.length = 0;
+    const big = await h.launch({ width: 1280, height: 900 });
+    for (const q of ['', 'start=Form3', 'start=Form10']) {
+      await big.page.goto(server.url + '?test' + (q ? '&' + q : ''));
+      await h.settle(big.page);
+      if (!q) {
+        await h.waitForEvent(big.page, 'show Form2');
+        await h.settle(big.page);
+      }
+    }
+    const bigFiles = new Map();
+    for (const f of server.served) bigFiles.set(f.file, f.bytes);
+    results.bytesSessionAt2x = [...bigFiles.values()].reduce((a, b) => a + b, 0);
+    await big.close();
   }
 
   // First frame after navigation, cold.

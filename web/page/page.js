@@ -8,6 +8,8 @@
   const canvas = document.getElementById('screen');
   const screen = canvas.getContext('2d');
   const message = document.getElementById('message');
+  const noteLine = document.getElementById('note');
+  let noteTimer = 0;
 
   // The game's face; its measures are those the program lays text out with.
   const FACE = 'IPAPGothic';
@@ -182,12 +184,12 @@
     text(text, x, baseline, px, bold, rgb, condense) {
       ctx.font = font(px, bold);
       ctx.fillStyle = css(rgb);
-      if (condense === 1) {
-        ctx.fillText(text, x, baseline);
-        return;
-      }
       ctx.setTransform(condense, 0, 0, 1, x, baseline);
       ctx.fillText(text, 0, 0);
+      // The window's text library emboldens a face that has no bold of its
+      // own more strongly than the browser does: a second pass, a
+      // twenty-fourth of the size to the right, makes up the weight.
+      if (bold) ctx.fillText(text, px / 24 / condense, 0);
       ctx.setTransform(1, 0, 0, 1, 0, 0);
     },
 
@@ -201,6 +203,25 @@
       showLine('ZORBLAND has ended. Reload the page to play again.');
     },
     failed(reason) { fail(reason); },
+    store(slot, text) {
+      try {
+        localStorage.setItem('zorbland.' + slot, text);
+      } catch (e) {
+        page.note('not saved: ' + e.message);
+      }
+    },
+    stored(slot) {
+      try {
+        return localStorage.getItem('zorbland.' + slot);
+      } catch (e) {
+        return null;
+      }
+    },
+    note(text) {
+      noteLine.textContent = text;
+      clearTimeout(noteTimer);
+      noteTimer = setTimeout(() => { noteLine.textContent = ''; }, 2000);
+    },
     question(id) { return questions.get(id).name; },
     answer(id, text) {
       const q = questions.get(id);
@@ -283,7 +304,7 @@
   canvas.addEventListener('contextmenu', (e) => e.preventDefault());
 
   // --- the keys ------------------------------------------------------------------
-  const KEYS = { ArrowUp: 1, ArrowRight: 2, ArrowDown: 3, ArrowLeft: 4, Enter: 5, ' ': 6, Escape: 7, Tab: 8 };
+  const KEYS = { ArrowUp: 1, ArrowRight: 2, ArrowDown: 3, ArrowLeft: 4, Enter: 5, ' ': 6, Escape: 7, Tab: 8, F5: 9, F9: 10 };
   function toggleFullscreen() {
     if (document.fullscreenElement) {
       document.exitFullscreen();
