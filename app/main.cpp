@@ -1,8 +1,15 @@
 // zorbland: starts the game in a window, or headless under a script.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -82,13 +89,40 @@ bool loadSave(zorb::Runtime& runtime, const std::string& file) {
     return true;
 }
 
+// The scene --start names, or nullptr with one line on standard error.
+zorb::Scene* startScene(const zorb::Game& game, const std::string& name) {
+    zorb::Scene* scene = game.findScene(name);
+    if (!scene) {
+        usageError("unknown scene '" + name + "'");
+    } else if (scene == game.findScene("Form4")) {
+        // The store holds the game's state in controls nobody ever sees.
+        usageError("Form4 is the game's store and is never shown; start on another scene");
+        return nullptr;
+    }
+    return scene;
+}
+
+int transcriptLost(const std::string& reason) {
+    std::cerr << "zorbland: cannot write the transcript to standard output: " << reason << "\n";
+    return 1;
+}
+
 int runHeadless(const Options& options) {
+    // Checked before any file is opened: a file opened now would take the
+    // closed descriptor, and the transcript would be written into it.
+    if (::fcntl(STDOUT_FILENO, F_GETFD) == -1) return transcriptLost(std::strerror(errno));
     std::ifstream file;
     std::istream* in = &std::cin;
     if (*options.script != "-") {
+        std::error_code ec;
+        if (std::filesystem::is_directory(*options.script, ec)) {
+            std::cerr << "zorbland: cannot read script " << *options.script << ": it is a directory\n";
+            return 2;
+        }
         file.open(*options.script);
         if (!file) {
-            std::cerr << "zorbland: cannot read script " << *options.script << "\n";
+            std::cerr << "zorbland: cannot read script " << *options.script << ": " << std::strerror(errno)
+                      << "\n";
             return 2;
         }
         in = &file;
@@ -102,10 +136,7 @@ int runHeadless(const Options& options) {
     driver.allowSaveFiles();
 
     zorb::Scene* start = nullptr;
-    if (options.start) {
-        start = game.findScene(*options.start);
-        if (!start) return usageError("unknown scene '" + *options.start + "'");
-    }
+    if (options.start && !(start = startScene(game, *options.start))) return 2;
     try {
         if (options.load) {
             if (!loadSave(runtime, *options.load)) return 2;
@@ -121,6 +152,8 @@ int runHeadless(const Options& options) {
         std::cout.flush();
         std::cerr << "zorbland: " << error.what() << "\n";
         return 2;
+    } catch (const zorb::TranscriptError& error) {
+        return transcriptLost(error.what());
     }
     return 0;
 }
@@ -135,14 +168,11 @@ int runWindowed(const Options& options) {
     zorb::Runtime runtime(desktop);
     zorb::Game game(runtime);
     zorb::Scene* start = nullptr;
-    if (options.start) {
-        start = game.findScene(*options.start);
-        if (!start) return usageError("unknown scene '" + *options.start + "'");
-    }
+    if (options.start && !(start = startScene(game, *options.start))) return 2;
     if (options.load && !loadSave(runtime, *options.load)) return 2;
     try {
+        desktop.attach(runtime);  // first, so that a recording is checked against the game
         desktop.open();
-        desktop.attach(runtime);
         desktop.run([&] {
             if (options.load) return;  // the game goes on from the save
             if (start) {
@@ -172,8 +202,11 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     Options options;
     const std::vector<std::string> args(argv + 1, argv + argc);
+    std::set<std::string> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        // Which of two would count is anyone's guess: refuse to guess.
+        if (a.rfind("--", 0) == 0 && !given.insert(a).second) return usageError(a + " is given twice");
         auto value = [&]() -> std::optional<std::string> {
             if (i + 1 >= args.size()) return std::nullopt;
             return args[++i];

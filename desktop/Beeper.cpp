@@ -1,6 +1,7 @@
 #include "desktop/Beeper.h"
 
 #include <SDL.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <cmath>
@@ -27,6 +28,29 @@ std::vector<Sint16> tone() {
     return out;
 }
 
+// ALSA's library prints its own complaints to standard error (eight lines
+// when the machine has no sound card at all) before SDL hears of them; the
+// game then plays on silently, so they only alarm. SDL loads the library
+// when it starts audio; it is loaded here first, kept loaded so that SDL
+// gets the same copy, and told to keep quiet. Nothing happens when the
+// machine has no ALSA.
+extern "C" {
+using AlsaErrorHandler = void (*)(const char* file, int line, const char* function, int error,
+                                  const char* format, ...);
+static void ignoreAlsa(const char*, int, const char*, int, const char*, ...) {}
+}
+
+void quietAlsa() {
+    static void* const alsa = [] {
+        void* library = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (void* set = library ? dlsym(library, "snd_lib_error_set_handler") : nullptr) {
+            reinterpret_cast<int (*)(AlsaErrorHandler)>(set)(ignoreAlsa);
+        }
+        return library;
+    }();
+    (void)alsa;
+}
+
 }  // namespace
 
 Beeper::~Beeper() {
@@ -37,6 +61,7 @@ Beeper::~Beeper() {
 bool Beeper::open() {
     if (device_) return true;
     if (failed_) return false;
+    quietAlsa();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         failed_ = true;
         return false;

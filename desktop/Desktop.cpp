@@ -61,10 +61,9 @@ void DesktopImpl::open() {
     // that never starts never wipes a file.
     if (!options.record.empty()) checkRecordingWritable();
     if (!options.replay.empty()) {
-        std::ifstream in(options.replay);
-        if (!in) throw DesktopError("cannot read the recording " + options.replay);
         try {
-            replay = parseRecording(in, options.replay);
+            // Every click is checked against the game when it is attached.
+            replay = readRecording(options.replay, runtime);
         } catch (const ReplayError& e) {
             throw DesktopError(e.what());
         }

@@ -112,12 +112,22 @@ PictureSize Painter::pictureSize() {
 
 // --- primitives -------------------------------------------------------------
 
+// Every box becomes device pixels here. A position is whatever number a
+// scene (or a script) put in a control, so a box far off the screen is held
+// a long way off instead, where the sums below and SDL's own clipping stay
+// well inside an int.
 SDL_Rect Painter::device(const Box& b) const {
+    constexpr float kFar = 1 << 24;  // device pixels: no screen comes near
     const float s = view_.scale;
-    const int x0 = view_.offsetX + static_cast<int>(std::lround(b.x * s));
-    const int y0 = view_.offsetY + static_cast<int>(std::lround(b.y * s));
-    const int x1 = view_.offsetX + static_cast<int>(std::lround((b.x + b.w) * s));
-    const int y1 = view_.offsetY + static_cast<int>(std::lround((b.y + b.h) * s));
+    auto pixel = [](float v) {
+        if (!(v > -kFar)) v = -kFar;  // NaN too
+        if (!(v < kFar)) v = kFar;
+        return static_cast<int>(std::lround(v));
+    };
+    const int x0 = view_.offsetX + pixel(b.x * s);
+    const int y0 = view_.offsetY + pixel(b.y * s);
+    const int x1 = view_.offsetX + pixel((b.x + b.w) * s);
+    const int y1 = view_.offsetY + pixel((b.y + b.h) * s);
     return {x0, y0, x1 - x0, y1 - y0};
 }
 

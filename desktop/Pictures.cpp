@@ -2,7 +2,10 @@
 
 #include <SDL.h>
 #include <SDL_image.h>
+#include <fcntl.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -29,9 +32,45 @@ std::string joinPlaces(const std::vector<std::string>& looked) {
     return text;
 }
 
-SDL_Surface* loadPng(const std::string& path) {
-    SDL_Surface* loaded = IMG_Load(path.c_str());
-    if (!loaded) return nullptr;
+// Standard error goes nowhere while it stands. libpng prints its own line
+// ("libpng error: IDAT: CRC error") about a damaged file before SDL_image
+// hears of it; the game says what is wrong in its own words instead.
+class QuietStandardError {
+public:
+    QuietStandardError() {
+        std::fflush(stderr);
+        saved_ = ::dup(STDERR_FILENO);
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && null >= 0) ::dup2(null, STDERR_FILENO);
+        if (null >= 0) ::close(null);
+    }
+    ~QuietStandardError() {
+        if (saved_ < 0) return;
+        std::fflush(stderr);
+        ::dup2(saved_, STDERR_FILENO);
+        ::close(saved_);
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int saved_ = -1;
+};
+
+// The picture at `path`, or nullptr: `damaged` then tells a file that is
+// there but not a readable PNG from one that is not there at all.
+SDL_Surface* loadPng(const std::string& path, bool& damaged) {
+    damaged = false;
+    SDL_Surface* loaded = nullptr;
+    {
+        QuietStandardError quiet;
+        loaded = IMG_Load(path.c_str());
+    }
+    if (!loaded) {
+        std::error_code error;
+        damaged = std::filesystem::is_regular_file(path, error);
+        return nullptr;
+    }
     SDL_Surface* converted = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(loaded);
     return converted;
@@ -90,14 +129,17 @@ const Pictures::Picture& Pictures::get(const std::string& name, bool hi) {
     const std::string one = directory_ + "/1x/" + name + ".png";
     const std::string two = directory_ + "/2x/" + name + ".png";
     Picture picture;
+    bool damaged = false;
     if (hi) {
-        picture.surface = loadPng(two);
+        picture.surface = loadPng(two, damaged);
         if (picture.surface) {
             picture.natural = {picture.surface->w / 2, picture.surface->h / 2};
         }
+        if (damaged) throw DamagedPicture(name, two);
     }
     if (!picture.surface) {
-        picture.surface = loadPng(one);
+        picture.surface = loadPng(one, damaged);
+        if (damaged) throw DamagedPicture(name, one);
         if (!picture.surface) {
             // Not one picture missing but all of them, from wherever the
             // game looked: say where it looked rather than name one file.

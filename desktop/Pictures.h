@@ -27,6 +27,18 @@ private:
     std::string name_;
 };
 
+// A picture is on disk but cannot be read as a PNG (cut short, overwritten):
+// not the same trouble as a missing one, and not told as one.
+class DamagedPicture : public std::runtime_error {
+public:
+    DamagedPicture(const std::string& name, const std::string& path)
+        : std::runtime_error("picture '" + name + "' is damaged (" + path + ")"), name_(name) {}
+    const std::string& name() const { return name_; }
+
+private:
+    std::string name_;
+};
+
 // The places the pictures are looked for, in order, and the first that holds
 // them (a folder with a 1x/ in it).
 struct PictureSearch {
@@ -57,7 +69,8 @@ public:
         Size natural;                    // pixels at scale 1
     };
     // The 2× raster when `hi` (the 1× one stretched if only that exists).
-    // Throws MissingPicture when neither is there.
+    // Throws MissingPicture when neither is there, DamagedPicture when the
+    // one there cannot be read.
     const Picture& get(const std::string& name, bool hi);
 
     const std::string& directory() const { return directory_; }

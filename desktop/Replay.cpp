@@ -1,49 +1,42 @@
 #include "desktop/Replay.h"
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string_view>
+
+#include "runtime/Controls.h"
+#include "runtime/ScriptFormat.h"
 
 namespace zorb::desktop {
 
-namespace {
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-    return s;
-}
-
-bool parseCount(std::string_view text, long long& value) {
-    if (text.empty() || text.size() > 12) return false;
-    value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-        value = value * 10 + (c - '0');
-    }
-    return true;
-}
-
-}  // namespace
-
-std::vector<ReplayStep> parseRecording(std::istream& in, const std::string& fileName) {
+std::vector<ReplayStep> parseRecording(std::istream& in, const std::string& fileName,
+                                       const Runtime* runtime) {
     std::vector<ReplayStep> steps;
     std::string raw;
     int lineNo = 0;
+    auto fail = [&](const std::string& reason) {
+        throw ReplayError(fileName + ":" + std::to_string(lineNo) + ": " + reason);
+    };
+    errno = 0;
     while (std::getline(in, raw)) {
         ++lineNo;
-        const std::string_view line = trim(raw);
+        // Some editors begin a UTF-8 file with a byte-order mark.
+        if (lineNo == 1 && raw.rfind(script::kByteOrderMark, 0) == 0) {
+            raw.erase(0, script::kByteOrderMark.size());
+        }
+        const std::string_view line = script::trim(raw);
         if (line.empty() || line.front() == '#') continue;
-        const auto space = line.find(' ');
-        const std::string_view verb = line.substr(0, space);
-        const std::string_view rest =
-            space == std::string_view::npos ? std::string_view{} : trim(line.substr(space + 1));
-        auto fail = [&](const std::string& reason) {
-            throw ReplayError(fileName + ":" + std::to_string(lineNo) + ": " + reason);
-        };
+        const auto [verb, rest] = script::splitFirst(line);
         ReplayStep step;
         step.line = lineNo;
         if (verb == "wait") {
             step.kind = ReplayStep::Kind::Wait;
-            if (!parseCount(rest, step.ms)) fail("wait needs whole milliseconds");
+            if (rest.empty() || rest.find_first_not_of("0123456789") != std::string_view::npos) {
+                fail("wait needs whole milliseconds");
+            }
+            if (const std::string why = script::parseWait(rest, step.ms); !why.empty()) fail(why);
         } else if (verb == "click") {
             step.kind = ReplayStep::Kind::Click;
             step.target = std::string(rest);
@@ -51,20 +44,43 @@ std::vector<ReplayStep> parseRecording(std::istream& in, const std::string& file
             if (dot == std::string::npos || dot == 0 || dot + 1 == step.target.size()) {
                 fail("click needs SCENE.CONTROL");
             }
+            // Checked as a script is, up front: a replay never stops half-way
+            // on a click at nothing.
+            if (runtime) {
+                std::string why;
+                const Control* control = script::findControl(*runtime, step.target, why);
+                if (!control) fail(why);
+                if (!control->clickable()) fail(script::shown(step.target) + " cannot be clicked");
+            }
         } else if (verb == "ok") {
             step.kind = ReplayStep::Kind::Ok;
             if (!rest.empty()) fail("ok takes nothing after it");
         } else if (verb == "draw") {
             step.kind = ReplayStep::Kind::Draw;
-            long long n = 0;
-            if (!parseCount(rest, n) || n < 1 || n > 4) fail("draw needs 1, 2, 3 or 4");
-            step.outcome = static_cast<int>(n);
+            step.outcome = script::parseDraw(rest);
+            if (step.outcome == 0) fail("draw needs 1, 2, 3 or 4");
         } else {
-            fail("a recording holds only wait, click, ok and draw lines, not '" + std::string(verb) + "'");
+            fail("a recording holds only wait, click, ok and draw lines, not '" + script::shown(verb) + "'");
         }
         steps.push_back(std::move(step));
     }
+    if (in.bad()) {
+        ++lineNo;
+        fail(std::string("cannot read the recording: ") + std::strerror(errno ? errno : EIO));
+    }
     return steps;
+}
+
+std::vector<ReplayStep> readRecording(const std::string& file, const Runtime* runtime) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec)) {
+        throw ReplayError("cannot read the recording " + file + ": it is a directory");
+    }
+    std::ifstream in(file);
+    if (!in) {
+        throw ReplayError("cannot read the recording " + file + ": " + std::strerror(errno ? errno : EIO));
+    }
+    return parseRecording(in, file, runtime);
 }
 
 }  // namespace zorb::desktop

@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+namespace zorb {
+class Runtime;
+}
+
 namespace zorb::desktop {
 
 // A recording that cannot be played: "FILE:LINE: reason".
@@ -25,7 +29,13 @@ struct ReplayStep {
 
 // Reads a recording: wait, click, ok and draw lines; blank lines and lines
 // starting with # are skipped. Anything else is refused up front, so a
-// replay never stops half-way on a bad line.
-std::vector<ReplayStep> parseRecording(std::istream& in, const std::string& fileName);
+// replay never stops half-way on a bad line. Given the runtime, every click
+// must name a control of the game that can be clicked, as in a script.
+std::vector<ReplayStep> parseRecording(std::istream& in, const std::string& fileName,
+                                       const Runtime* runtime = nullptr);
+
+// Opens the recording `file` and reads it as parseRecording does; a file
+// that cannot be read (missing, a directory) is refused in one line.
+std::vector<ReplayStep> readRecording(const std::string& file, const Runtime* runtime);
 
 }  // namespace zorb::desktop

@@ -1,7 +1,6 @@
 #include "desktop/Screenshots.h"
 
 #include <SDL.h>
-#include <SDL_image.h>
 
 #include <cmath>
 
@@ -10,6 +9,7 @@
 #include "desktop/Look.h"
 #include "desktop/Painter.h"
 #include "desktop/Pictures.h"
+#include "desktop/PngFile.h"
 
 namespace zorb::desktop {
 
@@ -46,7 +46,7 @@ Screenshots::Screenshots(const Runtime& runtime, float scale, std::string assets
 
 Screenshots::~Screenshots() = default;
 
-std::string Screenshots::write(const std::string& file) {
+std::string Screenshots::paint() {
     // Made at the first shot: a script that takes none needs no face.
     if (!impl_ && startError_.empty()) {
         try {
@@ -58,12 +58,18 @@ std::string Screenshots::write(const std::string& file) {
     if (!impl_) return startError_;
     try {
         impl_->painter->paint(runtime_, impl_->layout);
-    } catch (const MissingPicture& e) {
+    } catch (const std::exception& e) {
+        // A picture missing or damaged, the face file gone: said as the
+        // window says it, and the script ends on that line.
         return e.what();
     }
     SDL_RenderFlush(impl_->renderer);
-    if (IMG_SavePNG(impl_->surface, file.c_str()) != 0) return IMG_GetError();
     return {};
+}
+
+std::string Screenshots::write(const std::string& file) {
+    if (std::string error = paint(); !error.empty()) return error;
+    return savePng(impl_->surface, file);
 }
 
 }  // namespace zorb::desktop

@@ -22,6 +22,9 @@ public:
     // Writes the screen as it stands to `file` as a PNG. Returns an empty
     // string, or what went wrong in one line.
     std::string write(const std::string& file);
+    // Draws the screen as it stands without writing it anywhere (for the
+    // fuzzer, which must not fill the disk). Returns what write() would.
+    std::string paint();
 
 private:
     struct Impl;

@@ -1,6 +1,8 @@
 #include "script/ScriptDriver.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <istream>
 #include <ostream>
 #include <string_view>
@@ -8,29 +10,13 @@
 #include "runtime/Controls.h"
 #include "runtime/Runtime.h"
 #include "runtime/SaveState.h"
+#include "runtime/ScriptFormat.h"
 
 namespace zorb {
 
 namespace {
 
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-    return s;
-}
-
 const char* flag(bool value) { return value ? "True" : "False"; }
-
-// Whole milliseconds: digits only, at most a year of game time or so.
-bool parseCount(std::string_view text, long long& value) {
-    if (text.empty() || text.size() > 12) return false;
-    value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-        value = value * 10 + (c - '0');
-    }
-    return true;
-}
 
 int kindRank(ControlKind kind) {
     switch (kind) {
@@ -54,6 +40,9 @@ void ScriptDriver::attach(Runtime& runtime) { runtime_ = &runtime; }
 void ScriptDriver::log(GameTime time, const std::string& event) {
     out_ << time << ' ' << event << '\n';
     out_.flush();
+    // A transcript nobody gets (standard output closed, a full disk) is a
+    // run that failed: end it rather than play on unseen.
+    if (!out_) throw TranscriptError(std::strerror(errno ? errno : EIO));
 }
 
 void ScriptDriver::fail(const std::string& reason) const {
@@ -81,44 +70,49 @@ void ScriptDriver::messageBox(const std::string&) {
 
 ScriptDriver::Step ScriptDriver::next() {
     std::string line;
-    if (!std::getline(in_, line)) return Step::EndOfScript;
+    errno = 0;
+    if (!std::getline(in_, line)) {
+        if (in_.bad()) {
+            ++lineNo_;
+            fail(std::string("cannot read the script: ") + std::strerror(errno ? errno : EIO));
+        }
+        return Step::EndOfScript;
+    }
     ++lineNo_;
+    // Some editors begin a UTF-8 file with a byte-order mark.
+    if (lineNo_ == 1 && line.rfind(script::kByteOrderMark, 0) == 0) {
+        line.erase(0, script::kByteOrderMark.size());
+    }
     okPressed_ = false;
     execute(line);
     return okPressed_ ? Step::Ok : Step::Continue;
 }
 
 Control& ScriptDriver::control(const std::string& path) {
-    const auto dot = path.find('.');
-    if (dot == std::string::npos) fail("expected SCENE.CONTROL, got '" + path + "'");
-    const std::string sceneName = path.substr(0, dot);
-    const std::string controlName = path.substr(dot + 1);
-    Scene* scene = runtime_->findScene(sceneName);
-    if (!scene) fail("unknown scene '" + sceneName + "'");
-    Control* c = scene->findControl(controlName);
-    if (!c) fail(sceneName + " has no control '" + controlName + "'");
+    std::string why;
+    Control* c = script::findControl(*runtime_, path, why);
+    if (!c) fail(why);
     return *c;
 }
 
 void ScriptDriver::execute(const std::string& raw) {
-    const std::string_view line = trim(raw);
+    const std::string_view line = script::trim(raw);
     if (line.empty() || line.front() == '#') return;
 
-    const auto space = line.find(' ');
-    const std::string verb(line.substr(0, space));
-    const std::string rest(space == std::string_view::npos ? std::string_view{}
-                                                           : trim(line.substr(space + 1)));
+    const script::Words words = script::splitFirst(line);
+    const std::string verb(words.verb);
+    const std::string rest(words.rest);
     const std::string command(line);
 
     if (verb == "wait") {
         long long ms = 0;
-        if (!parseCount(rest, ms)) fail("wait needs whole milliseconds, got '" + rest + "'");
+        if (const std::string why = script::parseWait(rest, ms); !why.empty()) fail(why);
         if (runtime_->messageBoxOpen()) return ignored(command, "message box open");
         runtime_->advance(ms);
     } else if (verb == "click") {
         if (rest.empty()) fail("click needs SCENE.CONTROL");
         Control& c = control(rest);
-        if (!c.clickable()) fail(rest + " cannot be clicked");
+        if (!c.clickable()) fail(script::shown(rest) + " cannot be clicked");
         switch (runtime_->click(c)) {
             case ClickResult::Delivered: break;
             case ClickResult::MessageBoxOpen: return ignored(command, "message box open");
@@ -130,12 +124,12 @@ void ScriptDriver::execute(const std::string& raw) {
         if (!runtime_->messageBoxOpen()) return ignored(command, "no message box");
         okPressed_ = true;
     } else if (verb == "draw") {
-        long long n = 0;
-        if (!parseCount(rest, n) || n < 1 || n > 4) fail("draw needs 1, 2, 3 or 4, got '" + rest + "'");
-        runtime_->fixNextDraw(static_cast<int>(n));
+        const int n = script::parseDraw(rest);
+        if (n == 0) fail("draw needs 1, 2, 3 or 4, got '" + script::shown(rest) + "'");
+        runtime_->fixNextDraw(n);
     } else if (verb == "set") {
         // The value is the rest of the line after the control, spaces kept.
-        const auto gap = rest.find(' ');
+        const auto gap = rest.find_first_of(" \t");
         const std::string path = rest.substr(0, gap);
         const std::string value = gap == std::string::npos ? "" : rest.substr(gap + 1);
         if (path.empty()) fail("set needs SCENE.CONTROL VALUE");
@@ -159,7 +153,7 @@ void ScriptDriver::execute(const std::string& raw) {
         if (rest.empty()) fail("shot needs a file name");
         if (!shot_) return ignored(command, "not available");
         const std::string error = shot_(rest);
-        if (!error.empty()) fail("cannot write " + rest + ": " + error);
+        if (!error.empty()) fail("cannot write " + script::shown(rest) + ": " + error);
     } else if (verb == "save") {
         if (rest.empty()) fail("save needs a file name");
         save(command, rest);
@@ -169,7 +163,7 @@ void ScriptDriver::execute(const std::string& raw) {
     } else if (verb == "echo") {
         log(runtime_->now(), "echo " + rest);
     } else {
-        fail("unknown command '" + verb + "'");
+        fail("unknown command '" + script::shown(verb) + "'");
     }
 }
 
@@ -202,7 +196,7 @@ void ScriptDriver::dump(const std::string& path) {
     Scene* scene = nullptr;
     if (path.find('.') == std::string::npos) {
         scene = runtime_->findScene(path);
-        if (!scene) fail("unknown scene '" + path + "'");
+        if (!scene) fail("unknown scene '" + script::shown(path) + "'");
         controls = scene->controls();
     } else {
         Control& c = control(path);

@@ -27,6 +27,14 @@ private:
     int line_;
 };
 
+// The transcript cannot be written (standard output closed or on a full
+// disk): the run ends with status 1. what() is the reason ("No space left on
+// device").
+class TranscriptError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // Writes the screen to a PNG file; returns an empty string or what went wrong.
 using ShotWriter = std::function<std::string(const std::string& file)>;
 
@@ -44,8 +52,9 @@ public:
     // for them; a driver fed arbitrary input (a fuzzer) leaves the disk alone.
     void allowSaveFiles() { saveFiles_ = true; }
 
-    // Runs the script to its end. Throws ScriptError on a malformed line and
-    // Exit when the game ends (or the script ends inside a message box).
+    // Runs the script to its end. Throws ScriptError on a malformed line,
+    // TranscriptError when the transcript cannot be written and Exit when
+    // the game ends (or the script ends inside a message box).
     void run();
 
     void messageBox(const std::string& text) override;

@@ -1,5 +1,7 @@
 #include "scenes/story/Form2.h"
 
+#include <algorithm>
+
 #include "scenes/Game.h"
 #include "scenes/maps/Form3.h"
 
@@ -9,7 +11,10 @@ Form2::Form2(Game& game)
     : GameScene(game, "Form2", {7665, 5010}, {.caption = "PLUMWORKS  ZORBLAND", .minMax = false}) {}
 
 void Form2::Command1_Click() {
-    const int page = static_cast<int>(Text1.value());  // read once
+    // Read once. Only 1..7 mean anything, so a counter far outside them (a
+    // script may set 1e300) is held just outside before it becomes an int:
+    // converting a number beyond int's range is undefined.
+    const int page = static_cast<int>(std::clamp(Text1.value(), -1.0, 8.0));
     if (page >= 1 && page <= 6) {
         Label1.setCaption(kPages[page]);
         Text1.setValue(page + 1);

@@ -1,10 +1,13 @@
 // libFuzzer target over the script parser and driver: any bytes as a script,
-// run against the real game. A first line "# start FormN" starts there.
+// run against the real game, `shot` drawing the screen into an offscreen
+// surface (never written to disk). A first line "# start FormN" starts there.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 
+#include "desktop/Screenshots.h"
 #include "runtime/Runtime.h"
 #include "scenes/Game.h"
 #include "script/ScriptDriver.h"
@@ -33,6 +36,14 @@ bool tooLong(const std::string& text) {
 
 }  // namespace
 
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    // Shots draw with SDL's software renderer; nothing may look for a display.
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    setenv("ZORBLAND_ASSETS", ZORB_ASSETS_DIR, 0);
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     if (tooLong(text)) return 0;
@@ -42,6 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zorb::Runtime runtime(driver);
     zorb::Game game(runtime);
     driver.attach(runtime);
+    // Scale 2: the 2× pictures and every box turned into twice the pixels.
+    zorb::desktop::Screenshots shots(runtime, 2);
+    driver.setShotWriter([&shots](const std::string&) { return shots.paint(); });
     try {
         zorb::Scene* start = nullptr;
         if (text.rfind("# start ", 0) == 0) {
