@@ -56,6 +56,15 @@ async function until(page, name, value, timeout = 20000) {
 
 const pause = (ms) => new Promise((r) => setTimeout(r, ms));
 
+// An arrow pressed and let go at once. The browser can take a hundred
+// milliseconds between a real key's down and up, long enough for a held
+// arrow to take a second step, so the pair is put to the page together.
+async function tap(page, key) {
+  await page.evaluate((k) => {
+    for (const type of ['keydown', 'keyup']) window.dispatchEvent(new KeyboardEvent(type, { key: k }));
+  }, key);
+}
+
 test('the title shows at once and the introduction three seconds of play later', async () => {
   const b = await open();
   try {
@@ -98,7 +107,7 @@ test('the arrow keys walk: a tap one cell, a held arrow cell after cell', async 
   try {
     await h.settle(b.page);
     assert.equal(await dump(b.page, 'Form3.Text2'), '2880');
-    await b.page.keyboard.press('ArrowUp');
+    await tap(b.page, 'ArrowUp');
     await until(b.page, 'Form3.Text2', '2160');
     await pause(400);
     assert.equal(await dump(b.page, 'Form3.Text2'), '2160', 'a tap walks one cell');
@@ -175,6 +184,41 @@ test('the ghost battle fought to a win with fixed draws', async () => {
   }
 });
 
+test('a gamepad plays as the keys do: the D-pad walks, A answers a box', async () => {
+  const b = await h.launch();
+  try {
+    // A pad the test holds the buttons of.
+    await b.page.addInitScript(() => {
+      const buttons = Array.from({ length: 17 }, () => ({ pressed: false, value: 0 }));
+      window.fakePad = { index: 0, connected: true, buttons, axes: [0, 0, 0, 0] };
+      navigator.getGamepads = () => [window.fakePad];
+    });
+    await b.page.goto(server.url + '?test&start=Form3');
+    await h.settle(b.page);
+    const hold = (button, down) => b.page.evaluate(([i, d]) => { window.fakePad.buttons[i].pressed = d; }, [button, down]);
+    await b.page.evaluate(() => window.dispatchEvent(new Event('gamepadconnected')));
+    await hold(14, true);  // D-pad left: the first step meets the sign's box
+    await h.waitForEvent(b.page, 'msgbox ここはマサラリーマンタウン。');
+    await hold(14, false);
+    await hold(12, true);  // the box takes the D-pad: nobody walks
+    await pause(300);
+    await hold(12, false);
+    assert.equal(await dump(b.page, 'Form3.Text2'), '2880');
+    await hold(0, true);  // A: OK
+    await pause(100);
+    await hold(0, false);
+    await hold(12, true);  // and the town walks again, up
+    for (let tries = 0; Number(await dump(b.page, 'Form3.Text2')) >= 2880; tries++) {
+      assert.ok(tries < 200, 'the D-pad walks once the box is gone');
+      await pause(50);
+    }
+    await hold(12, false);
+    assert.deepEqual(b.problems, []);
+  } finally {
+    await b.close();
+  }
+});
+
 test('F5 keeps the game in the page, F9 takes it back there, even after a reload', async () => {
   const b = await open('start=Form3');
   try {
@@ -182,11 +226,11 @@ test('F5 keeps the game in the page, F9 takes it back there, even after a reload
     await h.settle(b.page);
     await b.page.keyboard.press('F9');
     await note.filter({ hasText: 'no save yet' }).waitFor();
-    await b.page.keyboard.press('ArrowUp');
+    await tap(b.page, 'ArrowUp');
     await until(b.page, 'Form3.Text2', '2160');
     await b.page.keyboard.press('F5');
     await note.filter({ hasText: /^saved$/ }).waitFor();
-    await b.page.keyboard.press('ArrowLeft');
+    await tap(b.page, 'ArrowLeft');
     await until(b.page, 'Form3.Text1', '5040');
     await b.page.keyboard.press('F9');
     await until(b.page, 'Form3.Text1', '5760');
@@ -200,7 +244,7 @@ test('F5 keeps the game in the page, F9 takes it back there, even after a reload
     await b.page.keyboard.press('F9');
     await until(b.page, 'Form3.Text2', '2160');
     // And the game plays on from there.
-    await b.page.keyboard.press('ArrowLeft');
+    await tap(b.page, 'ArrowLeft');
     await until(b.page, 'Form3.Text1', '5040');
     assert.deepEqual(b.problems, []);
   } finally {

@@ -336,6 +336,43 @@
     e.currentTarget.blur();
   });
 
+  // --- gamepads: the same keys, as in the window -------------------------------
+  // The D-pad and the left stick are the arrows; A presses (OK in a box),
+  // B is OK, the shoulders move the focus. Polled once a frame, and only
+  // while a pad is connected.
+  const PAD_BUTTONS = { 12: 1, 15: 2, 13: 3, 14: 4, 0: 5, 1: 7, 4: 8, 5: 8 };
+  const padHeld = new Map();
+  let padPolling = false;
+  function padKey(id, key, down, modifiers) {
+    if (down === !!padHeld.get(id)) return;
+    padHeld.set(id, down);
+    push({ type: down ? 4 : 5, key, modifiers });
+  }
+  function pollPads() {
+    const pads = [...(navigator.getGamepads ? navigator.getGamepads() : [])].filter((p) => p && p.connected);
+    if (pads.length === 0) {
+      padPolling = false;
+      return;
+    }
+    for (const pad of pads) {
+      for (const [index, key] of Object.entries(PAD_BUTTONS)) {
+        const b = pad.buttons[index];
+        padKey(pad.index + '/' + index, key, !!(b && b.pressed), index === '4' ? 1 : 0);
+      }
+      const x = pad.axes[0] || 0, y = pad.axes[1] || 0;
+      let arrow = 0;
+      if (Math.abs(x) >= Math.abs(y) && Math.abs(x) > 0.5) arrow = x > 0 ? 2 : 4;
+      else if (Math.abs(y) > 0.5) arrow = y > 0 ? 3 : 1;
+      for (const key of [1, 2, 3, 4]) padKey(pad.index + '/stick' + key, key, arrow === key, 0);
+    }
+    requestAnimationFrame(pollPads);
+  }
+  window.addEventListener('gamepadconnected', () => {
+    if (padPolling) return;
+    padPolling = true;
+    requestAnimationFrame(pollPads);
+  });
+
   // --- what tests and benchmarks look at (?test) ----------------------------------
   if (testing) {
     window.zorbland = {
