@@ -164,9 +164,12 @@ int runWindowed(const Options& options) {
     desktopOptions.fullscreen = options.fullscreen;
     desktopOptions.record = options.record.value_or("");
     desktopOptions.replay = options.replay.value_or("");
+    desktopOptions.loadedFrom = options.load.value_or("");
     zorb::desktop::Desktop desktop(desktopOptions);
     zorb::Runtime runtime(desktop);
     zorb::Game game(runtime);
+    for (const zorb::Scene* map : game.maps()) desktop.options().checkpointScenes.push_back(map->name());
+    desktop.options().gameOverScene = game.gameOver().name();
     zorb::Scene* start = nullptr;
     if (options.start && !(start = startScene(game, *options.start))) return 2;
     if (options.load && !loadSave(runtime, *options.load)) return 2;

@@ -142,6 +142,11 @@ void DesktopImpl::startRecording() {
         throw DesktopError("cannot write the recording " + options.record + ": " + std::strerror(errno));
     }
     recorder = std::make_unique<Recorder>(recordFile);
+    if (!options.loadedFrom.empty()) {
+        // Played back, the recording starts where the save did.
+        recorder->command("load " + options.loadedFrom, 0);
+        recorder->restartAt(runtime->now());
+    }
 }
 
 void DesktopImpl::record(const std::string& line) {
@@ -228,6 +233,10 @@ Interaction DesktopImpl::interaction() const {
     i.okPressed = okHeld;
     i.focused = focus;
     i.note = note;
+    if (!options.gameOverScene.empty()) {
+        const Scene* over = runtime->findScene(options.gameOverScene);
+        if (over && over->visible()) i.hint = "F9: load the last save · Shift+F9: back to the last map";
+    }
     return i;
 }
 
@@ -516,6 +525,9 @@ void DesktopImpl::act(KeyAction action) {
             updateFocus();
             if (focus && !replaying && !pressed && !runtime->messageBoxOpen()) deliver(*focus);
             break;
+        case KeyAction::QuickSave: quickSave(); break;
+        case KeyAction::QuickLoad: loadSlot(false); break;
+        case KeyAction::CheckpointLoad: loadSlot(true); break;
         case KeyAction::NextFocus: moveFocus(+1); break;
         case KeyAction::PreviousFocus: moveFocus(-1); break;
         case KeyAction::Up:
@@ -688,6 +700,7 @@ int DesktopImpl::timeout() {
 }
 
 void DesktopImpl::step() {
+    if (checkpointDue && !runtime->messageBoxOpen()) takeCheckpoint();
     runReplay();
     catchUp();
     runReplay();
@@ -766,6 +779,8 @@ void Desktop::open() { impl_->open(); }
 
 void Desktop::attach(Runtime& runtime) { impl_->runtime = &runtime; }
 
+DesktopOptions& Desktop::options() { return impl_->options; }
+
 void Desktop::run(const std::function<void()>& start) {
     DesktopImpl& d = *impl_;
     try {
@@ -773,6 +788,7 @@ void Desktop::run(const std::function<void()>& start) {
         d.anchorWall = d.clock.now();
         d.anchorGame = d.runtime->now();
         start();
+        if (!d.options.loadedFrom.empty()) d.checkpointDue = d.onCheckpointScene();
         // Start-up (a box at the title, say) may have taken wall time.
         d.rebase();
         d.loop();
@@ -795,6 +811,10 @@ void Desktop::log(GameTime time, const std::string& event) {
     DesktopImpl& d = *impl_;
     if (d.transcript) d.transcript(time, event);
     if (event == "end") d.ended = true;
+    if (event.rfind("show ", 0) == 0) {
+        const auto& maps = d.options.checkpointScenes;
+        if (std::find(maps.begin(), maps.end(), event.substr(5)) != maps.end()) d.checkpointDue = true;
+    }
     if (event.rfind("draw ", 0) == 0 && d.recorder) d.recorder->drawn(std::atoi(event.c_str() + 5));
     if (event.rfind("unload ", 0) == 0 && d.runtime) {
         // Shown again later, the window opens centred again.

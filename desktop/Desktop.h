@@ -4,6 +4,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "runtime/Host.h"
 
@@ -22,6 +23,15 @@ struct DesktopOptions {
     std::string record;       // write the session to this file
     std::string replay;       // play this recording back
     std::string assets;       // the pictures; empty: beside the program
+    // Scenes the window keeps a checkpoint at, each time one is entered (the
+    // maps), and the scene after which a way back is offered (the game over).
+    std::vector<std::string> checkpointScenes;
+    std::string gameOverScene;
+    // Where F5/F9 and the checkpoints keep their saves; empty: the player's
+    // save directory.
+    std::string saveDirectory;
+    // The save the game was started from (--load), for the recording.
+    std::string loadedFrom;
 };
 
 // Something that keeps the game from starting in a window: no display, no
@@ -58,6 +68,8 @@ public:
     void setTranscript(std::function<void(GameTime, const std::string&)> listener);
 
     DesktopImpl& impl() { return *impl_; }
+    // Settings the program adds once the game exists (before open()).
+    DesktopOptions& options();
 
 private:
     std::unique_ptr<DesktopImpl> impl_;

@@ -21,6 +21,10 @@
 #include "desktop/Replay.h"
 #include "runtime/Runtime.h"
 
+namespace zorb {
+class SaveState;
+}
+
 namespace zorb::desktop {
 
 // How long a replay leaves each message box on the screen before it presses
@@ -108,6 +112,10 @@ struct DesktopImpl {
     std::string note;
     std::uint64_t noteUntil = 0;
 
+    // Save states: a checkpoint is kept once the handler that entered a map
+    // has run its course.
+    bool checkpointDue = false;
+
     std::uint64_t paintedRevision = ~0ull;
     bool dirty = true;
     bool firstFrame = true;
@@ -146,6 +154,13 @@ struct DesktopImpl {
     void updateFocus();
     void moveFocus(int direction);
     void showNote(const std::string& text);
+    std::string savePath(const char* slot) const;
+    SaveState snapshot() const;
+    void quickSave();
+    void takeCheckpoint();
+    bool onCheckpointScene() const;
+    void loadSlot(bool checkpoint);
+    void afterLoad(const SaveState& save);
     static std::string writePng(SDL_Surface* surface, const std::string& file);
     void deliver(Control& control);
     void runReplay();

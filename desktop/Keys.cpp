@@ -9,6 +9,8 @@ KeyAction keyAction(SDL_Keycode key, Uint16 modifiers, bool boxOpen) {
     switch (key) {
         case SDLK_F11: return KeyAction::Fullscreen;
         case SDLK_F12: return KeyAction::Screenshot;
+        case SDLK_F5: return KeyAction::QuickSave;
+        case SDLK_F9: return (modifiers & KMOD_SHIFT) ? KeyAction::CheckpointLoad : KeyAction::QuickLoad;
         case SDLK_RETURN:
         case SDLK_KP_ENTER:
             if (alt) return KeyAction::Fullscreen;

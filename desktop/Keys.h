@@ -14,7 +14,8 @@ namespace zorb::desktop {
 // focused one, and Enter, Space and Escape press a message box's OK; F11
 // (or Alt+Enter) and F12 belong to the desktop.
 enum class KeyAction {
-    None, Up, Right, Down, Left, Ok, Press, NextFocus, PreviousFocus, Fullscreen, Screenshot
+    None, Up, Right, Down, Left, Ok, Press, NextFocus, PreviousFocus, Fullscreen, Screenshot,
+    QuickSave, QuickLoad, CheckpointLoad
 };
 
 KeyAction keyAction(SDL_Keycode key, Uint16 modifiers, bool boxOpen);

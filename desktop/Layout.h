@@ -44,6 +44,9 @@ public:
     Box client(const Scene& scene) const;  // the client area
     void moveTo(const Scene& scene, float x, float y);  // the frame's top-left
     void forget(const Scene& scene) { moved_.erase(&scene); }
+    void forgetAll() { moved_.clear(); }
+    // Where the player put the windows he dragged (frame top-left).
+    const std::map<const Scene*, std::pair<float, float>>& moved() const { return moved_; }
 
     // The windows on the screen, front first: loaded, visible, and at least
     // partly on the desktop (the store stands off it and is never drawn).

@@ -465,6 +465,7 @@ void Painter::paint(const Runtime& runtime, const Layout& layout, const Interact
     }
     clip(&screen);
     if (runtime.messageBoxOpen()) paintMessageBox(runtime.messageBoxText(), interaction);
+    if (!interaction.hint.empty()) paintNote(interaction.hint, true);
     if (!interaction.note.empty()) paintNote(interaction.note);
     clip(nullptr);
 }
@@ -644,14 +645,15 @@ void Painter::paintFocus(const Box& box) {
     SDL_RenderDrawPoints(renderer_, dots.data(), static_cast<int>(dots.size()));
 }
 
-// A note of the window ("screenshot saved: …") at the foot of the desktop,
-// outside every scene's frame as far as the desktop allows.
-void Painter::paintNote(const std::string& text) {
+// A note of the window ("screenshot saved: …") at the foot of the desktop
+// (a standing hint at its top), outside every scene's frame as far as the
+// desktop allows.
+void Painter::paintNote(const std::string& text, bool top) {
     const TextStyle style{kSystemPoints, false, palette::TitleText};
     const TextBlock& block = textBlock(text, style, 0, Align::Left);
     const float w = std::min<float>(kScreenWidth - 16, static_cast<float>(block.width) / view_.scale + 16);
     const float h = static_cast<float>(block.height) / view_.scale + 8;
-    const Box note{kScreenWidth - 8 - w, kScreenHeight - 8 - h, w, h};
+    const Box note{top ? (kScreenWidth - w) / 2 : kScreenWidth - 8 - w, top ? 8 : kScreenHeight - 8 - h, w, h};
     fill(note, palette::Letterbox);
     drawText(text, {note.x + 8, note.y + 4, note.w - 16, note.h - 8}, style, false, Align::Left, true);
 }

@@ -44,6 +44,7 @@ struct Interaction {
     bool okPressed = false;            // the message box's OK held down
     const Control* focused = nullptr;  // the front window's button with the keyboard focus
     std::string note;                  // a note of the window over the desktop
+    std::string hint;                  // a standing hint of the window, at the top
 };
 
 // Draws the screen: the desktop, every scene window on it with its
@@ -117,7 +118,7 @@ private:
     Box textArea(const std::vector<const Control*>& order, std::size_t index, const Box& client);
     void paintButton(const CommandButton& button, const Box& box, bool pressed);
     void paintFocus(const Box& box);
-    void paintNote(const std::string& text);
+    void paintNote(const std::string& text, bool top = false);
     void paintLine(const Line& line, const Box& client);
     void paintMessageBox(const std::string& text, const Interaction& interaction);
     void paintPicture(const std::string& name, float x, float y);

@@ -21,6 +21,11 @@ void Recorder::command(const std::string& line, GameTime time) {
 
 void Recorder::drawn(int outcome) { draws_ += "draw " + std::to_string(outcome) + "\n"; }
 
+void Recorder::restartAt(GameTime time) {
+    settle();
+    heldTime_ = time;
+}
+
 void Recorder::finish(GameTime time) {
     settle();
     if (time > heldTime_) out_ << "wait " << (time - heldTime_) << '\n';

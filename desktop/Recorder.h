@@ -29,6 +29,9 @@ public:
     void drawn(int outcome);
     // The handler of the last command has run its course: write it out.
     void settle();
+    // The game clock jumped to `time` (a save was loaded): what is held is
+    // written, and the next wait counts from there.
+    void restartAt(GameTime time);
     // The session ends at game time `time`: write what is held.
     void finish(GameTime time);
 

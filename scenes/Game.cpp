@@ -95,6 +95,10 @@ Game::~Game() = default;
 
 Scene* Game::findScene(std::string_view name) const { return runtime_.findScene(name); }
 
+std::vector<Scene*> Game::maps() const { return {&Form3, &Form7, &Form9, &Form13, &Form14, &Form19, &Form25}; }
+
+Scene& Game::gameOver() const { return Form11; }
+
 void Game::start() { Form1.show(); }
 
 void Game::startAt(Scene& scene) {

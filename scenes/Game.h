@@ -56,6 +56,10 @@ public:
 
     Runtime& runtime() const { return runtime_; }
     Scene* findScene(std::string_view name) const;
+    // The map scenes (where a player would want a checkpoint) and the scene
+    // a lost game ends on.
+    std::vector<Scene*> maps() const;
+    Scene& gameOver() const;
 
     // The program starts on the title scene.
     void start();

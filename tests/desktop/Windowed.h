@@ -94,10 +94,13 @@ inline void clickControl(DesktopImpl& d, Control& c) {
     push(e);
 }
 
+// A key pressed and let go at once.
 inline void pressKey(SDL_Keycode key) {
     SDL_Event e{};
     e.type = SDL_KEYDOWN;
     e.key.keysym.sym = key;
+    push(e);
+    e.type = SDL_KEYUP;
     push(e);
 }
 

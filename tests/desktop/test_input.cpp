@@ -118,6 +118,10 @@ TEST(Keys, TheArrowsTheFocusKeysOkAndTheDesktopKeys) {
         {SDLK_F11, 0, true, KeyAction::Fullscreen},
         {SDLK_F12, 0, false, KeyAction::Screenshot},
         {SDLK_F12, 0, true, KeyAction::Screenshot},
+        {SDLK_F5, 0, false, KeyAction::QuickSave},
+        {SDLK_F5, 0, true, KeyAction::QuickSave},  // refused with a note while the box is open
+        {SDLK_F9, 0, false, KeyAction::QuickLoad},
+        {SDLK_F9, KMOD_LSHIFT, false, KeyAction::CheckpointLoad},
         {SDLK_a, 0, false, KeyAction::None},
         {SDLK_TAB, 0, true, KeyAction::None},
         {SDLK_F4, KMOD_LALT, false, KeyAction::None},

@@ -124,7 +124,12 @@ TEST(Keyboard, TabWrapsRoundTheFrontWindowsButtons) {
 // --- walking ---------------------------------------------------------------
 
 void holdKey(TestClock& clock, SDL_Keycode key, std::uint64_t from, std::uint64_t to) {
-    clock.at(from, [key] { pressKey(key); });
+    clock.at(from, [key] {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.keysym.sym = key;
+        push(e);
+    });
     clock.at(to, [key] {
         SDL_Event e{};
         e.type = SDL_KEYUP;

@@ -1,0 +1,117 @@
+// Save states in the window: F5 and F9, the checkpoint kept at every map,
+// and the way back after a game over, on the test clock.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "Windowed.h"
+#include "runtime/Scene.h"
+
+namespace zorb::desktop {
+namespace {
+
+using namespace test;
+
+std::string text(Game& game, const std::string& scene, const std::string& control) {
+    return static_cast<TextBox*>(game.findScene(scene)->findControl(control))->text();
+}
+
+void pressKeyWith(SDL_Keycode key, Uint16 mod) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = key;
+    e.key.keysym.mod = mod;
+    push(e);
+    e.type = SDL_KEYUP;
+    push(e);
+}
+
+DesktopOptions withSaves(const std::string& dir) {
+    std::filesystem::remove_all(dir);
+    DesktopOptions o;
+    o.saveDirectory = dir;
+    o.checkpointScenes = {"Form3", "Form7", "Form9", "Form13", "Form14", "Form19", "Form25"};
+    o.gameOverScene = "Form11";
+    return o;
+}
+
+TEST(Saves, F5SavesAndF9LoadsTheGameAsItWas) {
+    const std::string dir = tempFile("zorb_saves_quick");
+    std::vector<std::string> notes, ys;
+    const Session s = playWindowed("Form3", withSaves(dir), [&](TestClock& clock, DesktopImpl& d, Game& game) {
+        auto note = [&] { notes.push_back(d.note); };
+        auto y = [&] { ys.push_back(text(game, "Form3", "Text2")); };
+        clock.at(100, [] { pressKey(SDLK_F9); });
+        clock.at(150, note);
+        clock.at(300, [] { pressKey(SDLK_UP); });
+        clock.at(700, [] { pressKey(SDLK_F5); });
+        clock.at(750, note);
+        clock.at(900, [] { pressKey(SDLK_UP); });
+        clock.at(1200, y);
+        clock.at(1300, [] { pressKey(SDLK_F9); });
+        clock.at(1350, note);
+        clock.at(1400, y);
+        clock.at(1500, [] { pressKey(SDLK_UP); });  // and the game plays on from there
+        clock.at(1900, y);
+        clock.finished = [&] { return clock.t >= 2000; };
+    });
+    EXPECT_EQ(notes, (std::vector<std::string>{"no save yet", "saved", "loaded"}));
+    EXPECT_EQ(ys, (std::vector<std::string>{"1440", "2160", "1440"}));
+    std::filesystem::remove_all(dir);
+}
+
+TEST(Saves, ASaveWaitsUntilTheMessageIsClosed) {
+    const std::string dir = tempFile("zorb_saves_box");
+    std::string note;
+    playWindowed("Form3", withSaves(dir), [&](TestClock& clock, DesktopImpl& d, Game&) {
+        clock.at(300, [] { pressKey(SDLK_LEFT); });  // onto the town's sign: a box
+        clock.at(600, [] { pressKey(SDLK_F5); });
+        clock.at(650, [&] { note = d.note; });
+        clock.finished = [&] { return clock.t >= 1000; };
+    });
+    EXPECT_EQ(note, "close the message first");
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(dir) / "quick.save"));
+    std::filesystem::remove_all(dir);
+}
+
+// Lost on the thorns of the second town: the window offers the way back,
+// and Shift+F9 puts the hero back in the town as he entered it.
+TEST(Saves, ShiftF9GoesBackToTheLastMapAfterAGameOver) {
+    const std::string dir = tempFile("zorb_saves_checkpoint");
+    DesktopOptions options = withSaves(dir);
+    options.record = tempFile("zorb_saves_checkpoint.rec");
+    std::string hint, hintAfter, hp;
+    bool overShown = false, townBack = false, overGone = false;
+    const Session s = playWindowed("Form13", options, [&](TestClock& clock, DesktopImpl& d, Game& game) {
+        clock.at(100, [&] { static_cast<TextBox*>(game.findScene("Form4")->findControl("Text1"))->setText("5"); });
+        clock.at(300, [] { pressKey(SDLK_UP); });
+        clock.at(700, [] { pressKey(SDLK_UP); });  // onto the thorns
+        clock.at(1100, [] { pressKey(SDLK_RETURN); });  // "ポッチーは目の前が真っ暗になった！"
+        clock.at(1500, [&] {
+            overShown = game.findScene("Form11")->visible();
+            hint = d.interaction().hint;
+        });
+        clock.at(1600, [] { pressKeyWith(SDLK_F9, KMOD_LSHIFT); });
+        clock.at(1700, [&] {
+            townBack = game.findScene("Form13")->visible();
+            overGone = !game.findScene("Form11")->loaded();
+            hp = text(game, "Form4", "Text1");
+            hintAfter = d.interaction().hint;
+        });
+        clock.finished = [&] { return clock.t >= 2000; };
+    });
+    EXPECT_TRUE(overShown);
+    EXPECT_EQ(hint, "F9: load the last save · Shift+F9: back to the last map");
+    EXPECT_TRUE(townBack);
+    EXPECT_TRUE(overGone);
+    EXPECT_EQ(hp, "100");
+    EXPECT_TRUE(hintAfter.empty());
+    EXPECT_NE(s.recording.find("load " + (std::filesystem::path(dir) / "checkpoint.save").string() + "\n"),
+              std::string::npos)
+        << s.recording;
+    std::filesystem::remove_all(dir);
+    std::filesystem::remove(options.record);
+}
+
+}  // namespace
+}  // namespace zorb::desktop
