@@ -242,6 +242,27 @@ Painter::TextBlock Painter::renderLines(const std::vector<std::string>& lines, T
     return block;
 }
 
+void Painter::drawText(const std::string& text, const Box& box, const TextStyle& style, bool wrap,
+                       Align align, bool middle, float nudge, int wrapPixels) {
+    if (text.empty()) return;
+    const SDL_Rect area = device(box);
+    if (area.w <= 0 || area.h <= 0) return;
+    const TextBlock& block = textBlock(text, style, wrap ? (wrapPixels > 0 ? wrapPixels : area.w) : 0, align);
+    if (!block.texture) return;
+    const int shift = static_cast<int>(std::lround(nudge * view_.scale));
+    SDL_Rect to{area.x + shift, area.y + shift, block.width, block.height};
+    if (align == Align::Centre) to.x = area.x + (area.w - block.width) / 2 + shift;
+    if (middle) to.y = area.y + (area.h - block.height) / 2 + shift;
+    SDL_Rect old;
+    const bool clipped = SDL_RenderIsClipEnabled(renderer_);
+    SDL_RenderGetClipRect(renderer_, &old);
+    SDL_Rect inside = area;
+    if (clipped) SDL_IntersectRect(&area, &old, &inside);
+    SDL_RenderSetClipRect(renderer_, &inside);
+    SDL_RenderCopy(renderer_, block.texture, nullptr, &to);
+    SDL_RenderSetClipRect(renderer_, clipped ? &old : nullptr);
+}
+
 // --- labels -------------------------------------------------------------------
 
 TTF_Font* Painter::face(int pixels, bool bold, int width, int height) {
@@ -399,31 +420,6 @@ void Painter::paintLabelText(const Label& label, const Box& box, const Box& text
     if (!block.texture) return;
     const SDL_Rect to = placeLabelText(block, area);
     SDL_RenderCopy(renderer_, block.texture, nullptr, &to);
-}
-
-void Painter::drawText(const std::string& text, const Box& box, const TextStyle& style, bool wrap,
-                       Align align, bool middle, float nudge, int wrapPixels, bool clipToBox) {
-    if (text.empty()) return;
-    const SDL_Rect area = device(box);
-    if (area.w <= 0 || area.h <= 0) return;
-    const TextBlock& block = textBlock(text, style, wrap ? (wrapPixels > 0 ? wrapPixels : area.w) : 0, align);
-    if (!block.texture) return;
-    const int shift = static_cast<int>(std::lround(nudge * view_.scale));
-    SDL_Rect to{area.x + shift, area.y + shift, block.width, block.height};
-    if (align == Align::Centre) to.x = area.x + (area.w - block.width) / 2 + shift;
-    if (middle) to.y = area.y + (area.h - block.height) / 2 + shift;
-    if (!clipToBox) {
-        SDL_RenderCopy(renderer_, block.texture, nullptr, &to);
-        return;
-    }
-    SDL_Rect old;
-    const bool clipped = SDL_RenderIsClipEnabled(renderer_);
-    SDL_RenderGetClipRect(renderer_, &old);
-    SDL_Rect inside = area;
-    if (clipped) SDL_IntersectRect(&area, &old, &inside);
-    SDL_RenderSetClipRect(renderer_, &inside);
-    SDL_RenderCopy(renderer_, block.texture, nullptr, &to);
-    SDL_RenderSetClipRect(renderer_, clipped ? &old : nullptr);
 }
 
 // --- pictures ---------------------------------------------------------------

@@ -142,8 +142,7 @@ private:
     // or centred, from the top or centred vertically, clipped to the box.
     // `wrapPixels` wraps at that many device pixels instead of the box's width.
     void drawText(const std::string& text, const Box& box, const TextStyle& style, bool wrap,
-                  Align align, bool middle, float nudge = 0, int wrapPixels = 0,
-                  bool clipToBox = true);
+                  Align align, bool middle, float nudge = 0, int wrapPixels = 0);
 
     SDL_Texture* pictureTexture(const std::string& name);
     bool hiPictures() const { return view_.scale > 1.0f; }
