@@ -38,7 +38,7 @@ function browserTicks(profileHint) {
 const TICKS_PER_SECOND = 100;
 
 async function cpuShare(b, seconds) {
-  const hint = 'zorbland-chromium-';
+  const hint = b.profile;
   const t0 = browserTicks(hint);
   const w0 = Date.now();
   const m0 = await b.cdp.send('Performance.getMetrics');

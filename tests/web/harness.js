@@ -64,6 +64,7 @@ async function launch({ width = 800, height = 708, scale = 1 } = {}) {
     context,
     page,
     problems,
+    profile,
     close: async () => {
       await context.close();
       fs.rmSync(profile, { recursive: true, force: true });

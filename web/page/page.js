@@ -330,6 +330,11 @@
     const key = KEYS[e.key];
     if (key) push({ type: 5, key, modifiers: 0 });
   });
+  // A key let go while the page was not looking never comes up: a walk
+  // started before would go on by itself.
+  window.addEventListener('blur', () => {
+    for (const key of [1, 2, 3, 4]) push({ type: 5, key, modifiers: 0 });
+  });
   document.getElementById('fullscreen').addEventListener('click', (e) => {
     startAudio();
     toggleFullscreen();
