@@ -637,6 +637,9 @@ void DesktopImpl::runReplay() {
             ++replayAt;
         } else if (s.kind == ReplayStep::Kind::Ok) {
             ++replayAt;  // no box is open: nothing to press
+        } else if (s.kind == ReplayStep::Kind::Load) {
+            ++replayAt;
+            loadFrom(s.target);
         } else {
             ++replayAt;
             Scene* scene = runtime->findScene(s.target.substr(0, s.target.find('.')));

@@ -160,6 +160,7 @@ struct DesktopImpl {
     void takeCheckpoint();
     bool onCheckpointScene() const;
     void loadSlot(bool checkpoint);
+    void loadFrom(const std::string& path);
     void afterLoad(const SaveState& save);
     static std::string writePng(SDL_Surface* surface, const std::string& file);
     void deliver(Control& control);

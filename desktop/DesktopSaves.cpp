@@ -82,6 +82,12 @@ void DesktopImpl::loadSlot(bool checkpoint) {
         showNote(checkpoint ? "no checkpoint yet" : "no save yet");
         return;
     }
+    loadFrom(path);
+}
+
+// Loads a save (F9, Shift+F9 or a replayed load); the recording gets the
+// load, so that played back it leads to the same game.
+void DesktopImpl::loadFrom(const std::string& path) {
     try {
         const SaveState save = SaveState::readFile(path, *runtime);
         record("load " + path);

@@ -59,8 +59,13 @@ std::vector<ReplayStep> parseRecording(std::istream& in, const std::string& file
             step.kind = ReplayStep::Kind::Draw;
             step.outcome = script::parseDraw(rest);
             if (step.outcome == 0) fail("draw needs 1, 2, 3 or 4");
+        } else if (verb == "load") {
+            // A save loaded during the session (F9, or --load at its start).
+            step.kind = ReplayStep::Kind::Load;
+            step.target = std::string(rest);
+            if (step.target.empty()) fail("load needs a save file");
         } else {
-            fail("a recording holds only wait, click, ok and draw lines, not '" + script::shown(verb) + "'");
+            fail("a recording holds only wait, click, ok, draw and load lines, not '" + script::shown(verb) + "'");
         }
         steps.push_back(std::move(step));
     }

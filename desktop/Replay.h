@@ -19,15 +19,15 @@ public:
 
 // One line of a recording, in the script format.
 struct ReplayStep {
-    enum class Kind { Wait, Click, Ok, Draw };
+    enum class Kind { Wait, Click, Ok, Draw, Load };
     Kind kind = Kind::Wait;
     long long ms = 0;    // Wait
-    std::string target;  // Click: "Form3.Command2"
+    std::string target;  // Click: "Form3.Command2"; Load: the save file
     int outcome = 0;     // Draw
     int line = 0;        // where it stands in the file
 };
 
-// Reads a recording: wait, click, ok and draw lines; blank lines and lines
+// Reads a recording: wait, click, ok, draw and load lines; blank lines and lines
 // starting with # are skipped. Anything else is refused up front, so a
 // replay never stops half-way on a bad line. Given the runtime, every click
 // must name a control of the game that can be clicked, as in a script.

@@ -155,6 +155,7 @@ inline std::vector<std::string> playHeadless(const std::string& start, const std
     Runtime runtime(driver);
     Game game(runtime);
     driver.attach(runtime);
+    driver.allowSaveFiles();
     try {
         if (start.empty()) {
             game.start();

@@ -69,7 +69,7 @@ TEST(Replay, ReadsRecordingsAndRefusesAnythingElse) {
         {"\ndraw 5\n", "s.rec:2: draw needs 1, 2, 3 or 4"},
         {"click Form3\n", "s.rec:1: click needs SCENE.CONTROL"},
         {"ok now\n", "s.rec:1: ok takes nothing after it"},
-        {"set Form4.Text1 5\n", "s.rec:1: a recording holds only wait, click, ok and draw lines, not 'set'"},
+        {"set Form4.Text1 5\n", "s.rec:1: a recording holds only wait, click, ok, draw and load lines, not 'set'"},
     };
     for (const Bad& b : bad) {
         std::istringstream in(b.text);

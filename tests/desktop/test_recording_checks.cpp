@@ -50,10 +50,10 @@ TEST_F(RecordingChecks, EveryBadLineIsRefusedByItsLine) {
         {"wait 86400000\nwait 86400001\n", "s.rec:2: wait is at most 86400000 ms (a day), got '86400001'"},
         {"wait 999999999999\n", "s.rec:1: wait is at most 86400000 ms (a day), got '999999999999'"},
         {"cl\x01ick\x1b[2J Form3.Command2\n",
-         "s.rec:1: a recording holds only wait, click, ok and draw lines, not 'cl\\x01ick\\x1b[2J'"},
+         "s.rec:1: a recording holds only wait, click, ok, draw and load lines, not 'cl\\x01ick\\x1b[2J'"},
         // The byte-order mark counts only at the very start of the file.
         {"wait 5\n\xEF\xBB\xBFwait 5\n",
-         "s.rec:2: a recording holds only wait, click, ok and draw lines, not '\xEF\xBB\xBFwait'"},
+         "s.rec:2: a recording holds only wait, click, ok, draw and load lines, not '\xEF\xBB\xBFwait'"},
     };
     for (const auto& c : cases) {
         try {

@@ -113,5 +113,35 @@ TEST(Saves, ShiftF9GoesBackToTheLastMapAfterAGameOver) {
     std::filesystem::remove(options.record);
 }
 
+// A session with a load in it replays to the same game, in a window and
+// headless, and recorded again equals the original.
+TEST(Saves, ARecordingWithALoadInItReplaysTheSameGame) {
+    const std::string dir = tempFile("zorb_saves_replay");
+    DesktopOptions options = withSaves(dir);
+    options.record = tempFile("zorb_saves_replay.rec");
+    const Session played = playWindowed("Form3", options, [](TestClock& clock, DesktopImpl&, Game&) {
+        clock.at(300, [] { pressKey(SDLK_UP); });
+        clock.at(600, [] { pressKey(SDLK_F5); });
+        clock.at(900, [] { pressKey(SDLK_LEFT); });
+        clock.at(1300, [] { pressKey(SDLK_F9); });
+        clock.at(1600, [] { pressKey(SDLK_RIGHT); });
+        clock.finished = [&] { return clock.t >= 2000; };
+    });
+    ASSERT_NE(played.recording.find("\nload "), std::string::npos) << played.recording;
+    EXPECT_EQ(playHeadless("Form3", played.recording), played.transcript);
+
+    DesktopOptions again = withSaves(dir + "_again");
+    again.replay = options.record;
+    again.record = tempFile("zorb_saves_replay_again.rec");
+    const Session replayed = playWindowed("Form3", again, [](TestClock& clock, DesktopImpl& d, Game&) {
+        clock.finished = [&d] { return !d.replaying; };
+    });
+    EXPECT_EQ(replayed.transcript, played.transcript);
+    EXPECT_EQ(replayed.recording, played.recording);
+    for (const std::string& f : {options.record, again.record}) std::filesystem::remove(f);
+    std::filesystem::remove_all(dir);
+    std::filesystem::remove_all(dir + "_again");
+}
+
 }  // namespace
 }  // namespace zorb::desktop
