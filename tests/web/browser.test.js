@@ -219,6 +219,35 @@ test('a gamepad plays as the keys do: the D-pad walks, A answers a box', async (
   }
 });
 
+test('the beep sounds through Web Audio once the player has touched the page', async () => {
+  const b = await open('start=Form13');
+  try {
+    await h.settle(b.page);
+    assert.equal(await b.page.evaluate(() => window.zorbland.audioState()), 'none');
+    // The sign, the east machine (left with its OK), then a thorn bush.
+    await b.page.keyboard.press('ArrowLeft');
+    await h.waitForEvent(b.page, 'msgbox ここはタケヤブシティー。とげのやぶに入るとHPが減ります！気をつけてください！');
+    await b.page.keyboard.press('Enter');
+    await tap(b.page, 'ArrowLeft');
+    await h.waitForEvent(b.page, 'show Form6');
+    await h.settle(b.page);
+    // Its OK is the fourth button: the focus goes there with Tab.
+    for (let i = 0; i < 3; i++) await b.page.keyboard.press('Tab');
+    await b.page.keyboard.press('Enter');
+    await h.waitForEvent(b.page, 'unload Form6');
+    await b.page.waitForFunction(() => window.zorbland.audioState() === 'running');
+    await tap(b.page, 'ArrowUp');
+    await until(b.page, 'Form13.Text2', '2160');
+    assert.equal(await b.page.evaluate(() => window.zorbland.beeps()), 0);
+    await tap(b.page, 'ArrowUp');  // into the thorns
+    await h.waitForEvent(b.page, 'beep');
+    await b.page.waitForFunction(() => window.zorbland.beeps() === 1);
+    assert.deepEqual(b.problems, []);
+  } finally {
+    await b.close();
+  }
+});
+
 test('F5 keeps the game in the page, F9 takes it back there, even after a reload', async () => {
   const b = await open('start=Form3');
   try {

@@ -235,11 +235,22 @@
 
   // --- sound: a short 880 Hz tone, once the player has touched the page -------
   let audio = null;
+  let beeps = 0;  // tones played
+  let audioDue = false;
   function startAudio() {
-    const Context = window.AudioContext || window.webkitAudioContext;
-    if (!Context) return;
-    if (!audio) audio = new Context();
-    if (audio.state === 'suspended') audio.resume();
+    if (audio) {
+      if (audio.state === 'suspended') audio.resume();
+      return;
+    }
+    // Bringing up the sound takes Chromium tens of milliseconds: not in the
+    // middle of the step or click that woke it, a moment later (the page
+    // may start sound any time after the player has touched it).
+    if (audioDue) return;
+    audioDue = true;
+    setTimeout(() => {
+      const Context = window.AudioContext || window.webkitAudioContext;
+      if (Context) audio = new Context();
+    }, 300);
   }
   function beep() {
     if (!audio || audio.state !== 'running') return;
@@ -253,6 +264,7 @@
     tone.connect(gain).connect(audio.destination);
     tone.start(t);
     tone.stop(t + 0.13);
+    beeps++;
   }
 
   // --- the canvas's size: device pixels, so everything is drawn crisp ---------
@@ -395,6 +407,8 @@
       frames: () => frames,
       lastFrameAt: () => lastFrameAt,
       firstFrameAt: () => firstFrameAt,
+      beeps: () => beeps,
+      audioState: () => (audio ? audio.state : 'none'),
       picturesLoading: () => picturesLoading,
       waiting: () => waiter !== null && queue.length === 0,
     };
