@@ -71,13 +71,17 @@ void DesktopImpl::loadSlot(bool checkpoint) {
         showNote("close the message first");
         return;
     }
-    std::string path;
+    std::string path, lastMap;
     try {
         path = savePath(checkpoint ? kCheckpointSlot : kQuickSlot);
+        lastMap = savePath(kCheckpointSlot);
     } catch (const std::exception& e) {
         showNote(std::string("not loaded: ") + e.what());
         return;
     }
+    // A player who never pressed F5 still gets back to the last map with F9:
+    // that is the last save there is.
+    if (!checkpoint && !std::filesystem::exists(path)) path = lastMap;
     if (!std::filesystem::exists(path)) {
         showNote(checkpoint ? "no checkpoint yet" : "no save yet");
         return;

@@ -38,7 +38,9 @@ DesktopOptions withSaves(const std::string& dir) {
 TEST(Saves, F5SavesAndF9LoadsTheGameAsItWas) {
     const std::string dir = tempFile("zorb_saves_quick");
     std::vector<std::string> notes, ys;
-    const Session s = playWindowed("Form3", withSaves(dir), [&](TestClock& clock, DesktopImpl& d, Game& game) {
+    DesktopOptions options = withSaves(dir);
+    options.checkpointScenes.clear();  // F9 would fall back to the checkpoint
+    const Session s = playWindowed("Form3", options, [&](TestClock& clock, DesktopImpl& d, Game& game) {
         auto note = [&] { notes.push_back(d.note); };
         auto y = [&] { ys.push_back(text(game, "Form3", "Text2")); };
         clock.at(100, [] { pressKey(SDLK_F9); });
@@ -111,6 +113,44 @@ TEST(Saves, ShiftF9GoesBackToTheLastMapAfterAGameOver) {
         << s.recording;
     std::filesystem::remove_all(dir);
     std::filesystem::remove(options.record);
+}
+
+// Lost in a battle without ever pressing F5: F9 is back in the town the
+// battle started from.
+TEST(Saves, F9WithNoQuickSaveGoesBackToTheLastMap) {
+    const std::string dir = tempFile("zorb_saves_battle");
+    bool battle = false, over = false, town = false;
+    std::string note;
+    playWindowed("Form3", withSaves(dir), [&](TestClock& clock, DesktopImpl& d, Game& game) {
+        // The doctor's technique learnt: the grass cell starts the ghost battle.
+        clock.at(100, [&] {
+            static_cast<TextBox*>(game.findScene("Form4")->findControl("Text10"))->setText("1");
+            static_cast<TextBox*>(game.findScene("Form4")->findControl("Text1"))->setText("-1");
+        });
+        clock.at(200, [&] {
+            auto* town3 = game.findScene("Form3");
+            static_cast<TextBox*>(town3->findControl("Text1"))->setText("5040");
+            static_cast<TextBox*>(town3->findControl("Text2"))->setText("2160");
+        });
+        clock.at(300, [] { pressKey(SDLK_LEFT); });  // onto the grass at (4320, 2160)
+        clock.at(800, [&] { battle = game.findScene("Form10")->visible(); });
+        clock.at(900, [&] { clickControl(d, *game.findScene("Form10")->findControl("Command1")); });
+        // Enter through the battle's messages, and no more: on GAME OVER the focused
+        // button is the one that ends the game.
+        for (std::uint64_t t = 1000; t < 9100; t += 250) clock.at(t, [] { pressKey(SDLK_RETURN); });
+        clock.at(9500, [&] { over = game.findScene("Form11")->visible(); });
+        clock.at(9600, [] { pressKey(SDLK_F9); });
+        clock.at(9700, [&] {
+            town = game.findScene("Form3")->visible() && !game.findScene("Form11")->loaded();
+            note = d.note;
+        });
+        clock.finished = [&] { return clock.t >= 10000; };
+    });
+    EXPECT_TRUE(battle);
+    EXPECT_TRUE(over) << "the ghost wins against a hero below 0 HP";
+    EXPECT_TRUE(town);
+    EXPECT_EQ(note, "loaded");
+    std::filesystem::remove_all(dir);
 }
 
 // A session with a load in it replays to the same game, in a window and
