@@ -356,6 +356,19 @@ for (const scene of scenes) {
   });
 }
 
+test('a page asked to start on a scene the game does not have says so in one line', async () => {
+  const b = await h.launch();
+  try {
+    await b.page.goto(server.url + '?start=Form99');
+    const line = b.page.locator('#message');
+    await line.waitFor({ state: 'visible' });
+    assert.equal(await line.textContent(), 'ZORBLAND could not start: there is no scene Form99 to start on');
+    assert.ok(await b.page.locator('#screen').isHidden());
+  } finally {
+    await b.close();
+  }
+});
+
 test('a site without its program or its font says so in one line', async () => {
   for (const missing of ['zorbland.wasm', 'IPAPGothic.woff']) {
     const broken = await h.serve({ hide: [missing] });
