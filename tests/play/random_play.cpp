@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "RandomMoves.h"
 #include "runtime/Controls.h"
 #include "runtime/Runtime.h"
 #include "scenes/Game.h"
@@ -32,11 +33,10 @@ struct Failure {
     std::string what;
 };
 
-// Store fields that count things (never below 0) and flags ("0" or "1",
-// never back to "0").
-constexpr int kCounts[] = {2, 3, 4, 5, 7, 8};
-constexpr int kFlagFirst = 9;
-constexpr int kFlagLast = 19;
+// Counts never fall below 0 and flags ("0" or "1") never go back to "0".
+using play::kCounts;
+using play::kFlagFirst;
+using play::kFlagLast;
 
 // The map scenes: at most one of them is ever loaded.
 constexpr const char* kMaps[] = {"Form3", "Form7", "Form9", "Form13", "Form14", "Form19", "Form25"};
@@ -138,40 +138,13 @@ private:
         }
     }
 
-    // A visible, clickable control of a visible scene (the store excluded).
-    Control* randomTarget() {
-        std::vector<Control*> targets;
-        for (Scene* s : runtime_->zOrder()) {
-            if (!s->visible() || s == &game_->Form4) continue;
-            for (Control* c : s->controls()) {
-                if (c->clickable() && c->visible()) targets.push_back(c);
-            }
-        }
-        if (targets.empty()) return nullptr;
-        return targets[pick(0, static_cast<int>(targets.size()) - 1)];
-    }
+    Control* randomTarget() { return play::randomTarget(rng_, *runtime_, game_->Form4); }
 
     void tweakStore() {
-        Form4& store = game_->Form4;
-        const int kind = pick(0, 3);
-        int field;
-        std::string value;
-        if (kind == 0) {
-            field = kCounts[pick(0, 5)];
-            value = std::to_string(field == 5 ? pick(0, 30000) : pick(0, 12));
-        } else if (kind == 1) {
-            field = 1;
-            value = std::to_string(pick(1, 400));
-        } else if (kind == 2) {
-            field = 6;
-            value = std::to_string(pick(0, 12));
-        } else {
-            field = pick(kFlagFirst, kFlagLast);
-            value = "1";
-        }
-        auto* text = static_cast<TextBox*>(store.findControl("Text" + std::to_string(field)));
-        record("set Form4.Text" + std::to_string(field) + " " + value);
-        text->setText(value);
+        const play::StoreChange change = play::randomStoreChange(rng_);
+        auto* text = static_cast<TextBox*>(game_->Form4.findControl("Text" + std::to_string(change.field)));
+        record("set Form4.Text" + std::to_string(change.field) + " " + change.value);
+        text->setText(change.value);
     }
 
     void check() {

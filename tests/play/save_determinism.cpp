@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "RandomMoves.h"
 #include "runtime/Controls.h"
 #include "runtime/Runtime.h"
 #include "runtime/SaveState.h"
@@ -200,37 +201,11 @@ private:
         return event;
     }
 
-    Control* randomTarget() {
-        std::vector<Control*> targets;
-        for (Scene* s : runtime_->zOrder()) {
-            if (!s->visible() || s == &game_->Form4) continue;
-            for (Control* c : s->controls()) {
-                if (c->clickable() && c->visible()) targets.push_back(c);
-            }
-        }
-        if (targets.empty()) return nullptr;
-        return targets[pick(0, static_cast<int>(targets.size()) - 1)];
-    }
+    Control* randomTarget() { return play::randomTarget(rng_, *runtime_, game_->Form4); }
 
     std::string randomStoreChange() {
-        static constexpr int counts[] = {2, 3, 4, 5, 7, 8};
-        const int kind = pick(0, 3);
-        int field;
-        std::string value;
-        if (kind == 0) {
-            field = counts[pick(0, 5)];
-            value = std::to_string(field == 5 ? pick(0, 30000) : pick(0, 12));
-        } else if (kind == 1) {
-            field = 1;
-            value = std::to_string(pick(1, 400));
-        } else if (kind == 2) {
-            field = 6;
-            value = std::to_string(pick(0, 12));
-        } else {
-            field = pick(9, 19);
-            value = "1";
-        }
-        return "set Form4.Text" + std::to_string(field) + " " + value;
+        const play::StoreChange change = play::randomStoreChange(rng_);
+        return "set Form4.Text" + std::to_string(change.field) + " " + change.value;
     }
 
     // The clock, the window order, the armed timers and a digest of every
