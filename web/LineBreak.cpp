@@ -12,7 +12,8 @@ enum Class { BK, CR, LF, SP, ZW, WJ, GL, OP, CL, CP, QU, EX, SY, IS, NS, IN, HY,
 
 Class classify(char32_t c) {
     switch (c) {
-        case U'\n': case 0x0B: case 0x0C: case 0x85: case 0x2028: case 0x2029: return BK;
+        case 0x0B: case 0x0C: case 0x85: case 0x2028: case 0x2029: return BK;
+        case U'\n': return LF;
         case U'\r': return CR;
         case U' ': return SP;
         case U'\t': return BA;
