@@ -23,32 +23,17 @@
 #include <thread>
 #include <vector>
 
+#include "x11/XChecks.h"
+
 namespace {
+
+namespace xtest = zorb::xtest;
 
 using Clock = std::chrono::steady_clock;
 
-int failures = 0;
-void check(bool ok, const std::string& what) {
-    std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
-    if (!ok) ++failures;
-}
-
-Window findWindow(Display* dpy, Window w, const char* name) {
-    char* title = nullptr;
-    if (XFetchName(dpy, w, &title) && title) {
-        const bool match = std::strcmp(title, name) == 0;
-        XFree(title);
-        if (match) return w;
-    }
-    Window root = 0, parent = 0;
-    Window* children = nullptr;
-    unsigned int n = 0;
-    if (!XQueryTree(dpy, w, &root, &parent, &children, &n)) return 0;
-    Window found = 0;
-    for (unsigned int i = 0; i < n && !found; ++i) found = findWindow(dpy, children[i], name);
-    if (children) XFree(children);
-    return found;
-}
+using xtest::check;
+using xtest::failures;
+using xtest::findWindow;
 
 // _NET_WM_ICON: width, height, then width × height ARGB pixels, each in a
 // `long` (the X library's 32-bit format on every architecture).
