@@ -356,6 +356,23 @@ for (const scene of scenes) {
   });
 }
 
+test('End closes the game and the page says so', async () => {
+  const b = await open('start=Form11');
+  try {
+    await h.settle(b.page);
+    // The game-over screen's one button has the focus: Space presses it.
+    await b.page.keyboard.press('Space');
+    await h.waitForEvent(b.page, 'end');
+    const line = b.page.locator('#message');
+    await line.waitFor({ state: 'visible' });
+    assert.equal(await line.textContent(), 'ZORBLAND has ended. Reload the page to play again.');
+    assert.ok(await b.page.locator('#screen').isHidden());
+    assert.deepEqual(b.problems, []);
+  } finally {
+    await b.close();
+  }
+});
+
 test('a page asked to start on a scene the game does not have says so in one line', async () => {
   const b = await h.launch();
   try {
