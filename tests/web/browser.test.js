@@ -248,6 +248,84 @@ test('the beep sounds through Web Audio once the player has touched the page', a
   }
 });
 
+// A pixel of the game's canvas, as "#rrggbb".
+async function pixel(page, x, y) {
+  return page.evaluate(([x, y]) => {
+    const d = document.getElementById('screen').getContext('2d').getImageData(x, y, 1, 1).data;
+    return '#' + [d[0], d[1], d[2]].map((v) => v.toString(16).padStart(2, '0')).join('');
+  }, [x, y]);
+}
+const ACTIVE_TITLE = '#0a246a';    // the left end of a front window's title bar
+const INACTIVE_TITLE = '#808080';  // and of one behind it
+const DESKTOP = '#3f6e7c';
+
+test('windows are dragged by their title bars and come to the front when clicked', async () => {
+  const b = await open('start=Form13');
+  try {
+    await h.settle(b.page);
+    // The town's frame stands at (157, 70); its title bar's left end:
+    assert.equal(await pixel(b.page, 162, 78), ACTIVE_TITLE);
+    await b.page.keyboard.press('ArrowLeft');
+    await h.waitForEvent(b.page, 'msgbox ここはタケヤブシティー。とげのやぶに入るとHPが減ります！気をつけてください！');
+    await b.page.keyboard.press('Enter');
+    await tap(b.page, 'ArrowLeft');
+    await h.waitForEvent(b.page, 'show Form6');
+    await h.settle(b.page);
+    assert.equal(await pixel(b.page, 162, 78), INACTIVE_TITLE, 'the machine is in front of the town');
+    // A click on the town's floor, where it has no button, brings it forward.
+    await b.page.mouse.click(170, 110);
+    await h.settle(b.page);
+    assert.equal(await pixel(b.page, 162, 78), ACTIVE_TITLE);
+
+    // Dragged 120 pixels right by its title bar, the town leaves the desktop
+    // bare where it stood.
+    await b.page.mouse.move(300, 80);
+    await b.page.mouse.down();
+    await b.page.mouse.move(360, 80, { steps: 4 });
+    await b.page.mouse.move(420, 80, { steps: 4 });
+    await b.page.mouse.up();
+    await h.settle(b.page);
+    assert.equal(await pixel(b.page, 162, 78), DESKTOP);
+    assert.equal(await pixel(b.page, 282, 78), ACTIVE_TITLE);
+    assert.equal(await dump(b.page, 'Form13'), 'shown');
+    assert.deepEqual(b.problems, []);
+  } finally {
+    await b.close();
+  }
+});
+
+test('the screen fills the page at any size, sharp on a dense display', async () => {
+  const b = await h.launch({ width: 1000, height: 760, scale: 2 });
+  try {
+    const served = server.served.length;
+    await b.page.goto(server.url + '?test&start=Form10');
+    await h.settle(b.page);
+    const size = await b.page.evaluate(() => {
+      const c = document.getElementById('screen');
+      return [c.width, c.height, c.clientWidth, c.clientHeight];
+    });
+    assert.deepEqual(size, [2000, 1464, 1000, 732], 'one canvas pixel to each device pixel');
+    // (The tab's icon is the page's own, not the game's screen.)
+    const pictures = server.served.slice(served)
+      .filter((f) => f.file.startsWith('/assets/') && f.file !== '/assets/1x/icon.png');
+    assert.ok(pictures.length > 0 && pictures.every((f) => f.file.startsWith('/assets/2x/')),
+      pictures.map((f) => f.file).join(' '));
+    // Scale 732 / 680: the battle's frame, 592 pixels wide, is centred.
+    const scale = 1464 / 680;
+    const left = Math.round((2000 - 800 * scale) / 2 + 104 * scale);
+    assert.equal(await pixel(b.page, left + 8, Math.round(49 * scale) + 6), ACTIVE_TITLE);
+
+    await b.page.locator('#fullscreen').click();
+    await b.page.waitForFunction(() => document.fullscreenElement !== null);
+    await b.page.waitForFunction(() => document.getElementById('bar').offsetParent === null);
+    await b.page.keyboard.press('F11');
+    await b.page.waitForFunction(() => document.fullscreenElement === null);
+    assert.deepEqual(b.problems, []);
+  } finally {
+    await b.close();
+  }
+});
+
 test('F5 keeps the game in the page, F9 takes it back there, even after a reload', async () => {
   const b = await open('start=Form3');
   try {

@@ -278,10 +278,15 @@
   }
   const sized = new ResizeObserver((entries) => {
     const e = entries[entries.length - 1];
-    if (e.devicePixelContentBoxSize) {
-      resize(e.devicePixelContentBoxSize[0].inlineSize, e.devicePixelContentBoxSize[0].blockSize);
+    const w = e.contentRect.width * devicePixelRatio, h = e.contentRect.height * devicePixelRatio;
+    // The browser's own count of device pixels is exact where the CSS size
+    // times the ratio falls between two; an emulated ratio leaves it at the
+    // CSS size, and then the product is right.
+    const exact = e.devicePixelContentBoxSize && e.devicePixelContentBoxSize[0];
+    if (exact && Math.abs(exact.inlineSize - w) < 2 && Math.abs(exact.blockSize - h) < 2) {
+      resize(exact.inlineSize, exact.blockSize);
     } else {
-      resize(e.contentRect.width * devicePixelRatio, e.contentRect.height * devicePixelRatio);
+      resize(w, h);
     }
   });
   try {
