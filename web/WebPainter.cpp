@@ -78,12 +78,21 @@ int WebPainter::pixelsFor(double points) const {
 
 // --- primitives -------------------------------------------------------------
 
+// Every box becomes canvas pixels here. A position is whatever number a
+// scene put in a control, so a box far off the screen is held a long way
+// off instead, where the sums stay well inside an int.
 Pixels WebPainter::device(const Box& b) const {
+    constexpr float kFar = 1 << 24;  // no screen comes near
+    auto pixel = [](float v) {
+        if (!(v > -kFar)) v = -kFar;  // NaN too
+        if (!(v < kFar)) v = kFar;
+        return static_cast<int>(std::lround(v));
+    };
     const float s = view_.scale;
-    const int x0 = view_.offsetX + static_cast<int>(std::lround(b.x * s));
-    const int y0 = view_.offsetY + static_cast<int>(std::lround(b.y * s));
-    const int x1 = view_.offsetX + static_cast<int>(std::lround((b.x + b.w) * s));
-    const int y1 = view_.offsetY + static_cast<int>(std::lround((b.y + b.h) * s));
+    const int x0 = view_.offsetX + pixel(b.x * s);
+    const int y0 = view_.offsetY + pixel(b.y * s);
+    const int x1 = view_.offsetX + pixel((b.x + b.w) * s);
+    const int y1 = view_.offsetY + pixel((b.y + b.h) * s);
     return {x0, y0, x1 - x0, y1 - y0};
 }
 
