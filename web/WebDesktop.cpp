@@ -27,7 +27,7 @@ KeyAction keyAction(page::Key key, int modifiers, bool boxOpen) {
         case page::Key::Down: return boxOpen ? KeyAction::None : KeyAction::Down;
         case page::Key::Left: return boxOpen ? KeyAction::None : KeyAction::Left;
         case page::Key::F5: return KeyAction::Save;
-        case page::Key::F9: return KeyAction::Load;
+        case page::Key::F9: return (modifiers & page::Shift) ? KeyAction::LoadCheckpoint : KeyAction::Load;
         case page::Key::None: break;
     }
     return KeyAction::None;
@@ -257,7 +257,8 @@ void WebDesktop::act(KeyAction action) {
             if (focus_ && !pressed_ && !runtime_->messageBoxOpen()) deliver(*focus_);
             break;
         case KeyAction::Save: save(); break;
-        case KeyAction::Load: load(); break;
+        case KeyAction::Load: load(false); break;
+        case KeyAction::LoadCheckpoint: load(true); break;
         case KeyAction::NextFocus: moveFocus(+1); break;
         case KeyAction::PreviousFocus: moveFocus(-1); break;
         case KeyAction::Up:
@@ -326,6 +327,7 @@ void WebDesktop::deliver(Control& control) {
 
 namespace {
 constexpr const char* kQuickSlot = "quick";
+constexpr const char* kCheckpointSlot = "checkpoint";
 }  // namespace
 
 // F5: the game as it is, into the page's storage. A handler waiting in a
@@ -343,16 +345,29 @@ void WebDesktop::save() {
     }
 }
 
-// F9: back to that save. A save that does not fit these scenes is refused
-// and the game goes on as it was.
-void WebDesktop::load() {
+// Every time a map is entered the page keeps a checkpoint, taken between
+// two events with no message box open, as a save is.
+void WebDesktop::takeCheckpoint() {
+    checkpointDue_ = false;
+    try {
+        page::store(kCheckpointSlot, SaveState::capture(*runtime_).text());
+    } catch (const std::exception& e) {
+        page::note(std::string("no checkpoint kept: ") + e.what());
+    }
+}
+
+// F9: back to the save, or to the last map's checkpoint while there is no
+// save; Shift+F9 to the checkpoint. A save that does not fit these scenes
+// is refused and the game goes on as it was.
+void WebDesktop::load(bool checkpoint) {
     if (runtime_->messageBoxOpen()) {
         page::note("close the message first");
         return;
     }
-    const std::string text = page::stored(kQuickSlot);
+    std::string text = checkpoint ? std::string() : page::stored(kQuickSlot);
+    if (text.empty()) text = page::stored(kCheckpointSlot);
     if (text.empty()) {
-        page::note("no save yet");
+        page::note(checkpoint ? "no checkpoint yet" : "no save yet");
         return;
     }
     try {
@@ -369,6 +384,7 @@ void WebDesktop::load() {
     focusScene_ = nullptr;
     focus_ = nullptr;
     heldArrow_ = KeyAction::None;
+    checkpointDue_ = false;
     rebase();
     dirty_ = true;
     runtime_->touch();
@@ -389,6 +405,7 @@ int WebDesktop::timeout() {
 }
 
 void WebDesktop::step() {
+    if (checkpointDue_ && !runtime_->messageBoxOpen()) takeCheckpoint();
     catchUp();
     walk();
     present();
@@ -463,6 +480,10 @@ void WebDesktop::beep() { page::beep(); }
 
 void WebDesktop::log(GameTime time, const std::string& event) {
     page::log(time, event);
+    if (event.rfind("show ", 0) == 0 &&
+        std::find(checkpointScenes_.begin(), checkpointScenes_.end(), event.substr(5)) != checkpointScenes_.end()) {
+        checkpointDue_ = true;
+    }
     if (event.rfind("unload ", 0) == 0 && runtime_) {
         // Shown again later, the window opens centred again.
         if (Scene* s = runtime_->findScene(event.substr(7))) layout_.forget(*s);

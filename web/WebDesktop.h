@@ -25,7 +25,7 @@ inline constexpr GameTime kWalkPaceMs = 120;
 // What a key does, as in the window: the arrows press the front window's
 // arrow buttons, Tab moves the focus, Space and Enter press the focused
 // button, and Enter, Space and Escape press a message box's OK.
-enum class KeyAction { None, Up, Right, Down, Left, Ok, Press, NextFocus, PreviousFocus, Save, Load };
+enum class KeyAction { None, Up, Right, Down, Left, Ok, Press, NextFocus, PreviousFocus, Save, Load, LoadCheckpoint };
 
 KeyAction keyAction(page::Key key, int modifiers, bool boxOpen);
 
@@ -38,6 +38,8 @@ class WebDesktop : public Host {
 public:
     explicit WebDesktop(const PictureSize& pictureSize);
     void attach(Runtime& runtime) { runtime_ = &runtime; }
+    // Entering one of these scenes (the maps) keeps a checkpoint.
+    void setCheckpointScenes(std::vector<std::string> names) { checkpointScenes_ = std::move(names); }
 
     // Starts the game at game time 0 and plays it until it ends: throws Exit.
     [[noreturn]] void run(const std::function<void()>& start);
@@ -69,7 +71,8 @@ private:
     Interaction interaction() const;
     std::string dump(const std::string& name) const;
     void save();
-    void load();
+    void load(bool checkpoint);
+    void takeCheckpoint();
 
     Runtime* runtime_ = nullptr;
     Layout layout_;
@@ -94,6 +97,9 @@ private:
     KeyAction heldArrow_ = KeyAction::None;
     std::uint64_t walkBoxes_ = 0;
     std::optional<GameTime> lastWalkPress_;
+
+    std::vector<std::string> checkpointScenes_;
+    bool checkpointDue_ = false;
 
     std::uint64_t paintedRevision_ = ~0ull;
     bool dirty_ = true;

@@ -4,6 +4,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "runtime/Runtime.h"
 #include "runtime/Scene.h"
@@ -41,6 +42,9 @@ int main(int argc, char** argv) {
     zorb::Runtime runtime(desktop);
     zorb::Game game(runtime);
     desktop.attach(runtime);
+    std::vector<std::string> maps;
+    for (const zorb::Scene* map : game.maps()) maps.push_back(map->name());
+    desktop.setCheckpointScenes(std::move(maps));
 
     zorb::Scene* start = nullptr;
     if (argc > 1 && argv[1][0] != '\0') {

@@ -335,8 +335,6 @@ test('F5 keeps the game in the page, F9 takes it back there, even after a reload
   try {
     const note = b.page.locator('#note');
     await h.settle(b.page);
-    await b.page.keyboard.press('F9');
-    await note.filter({ hasText: 'no save yet' }).waitFor();
     await tap(b.page, 'ArrowUp');
     await until(b.page, 'Form3.Text2', '2160');
     await b.page.keyboard.press('F5');
@@ -358,6 +356,45 @@ test('F5 keeps the game in the page, F9 takes it back there, even after a reload
     await tap(b.page, 'ArrowLeft');
     await until(b.page, 'Form3.Text1', '5040');
     assert.deepEqual(b.problems, []);
+  } finally {
+    await b.close();
+  }
+});
+
+test('entering a map keeps a checkpoint: F9 before any save and Shift+F9 go back to it', async () => {
+  const b = await open('start=Form3');
+  try {
+    const note = b.page.locator('#note');
+    await h.settle(b.page);
+    await tap(b.page, 'ArrowUp');
+    await until(b.page, 'Form3.Text2', '2160');
+    await b.page.keyboard.press('F9');
+    await until(b.page, 'Form3.Text2', '2880');
+    await note.filter({ hasText: /^loaded$/ }).waitFor();
+    await tap(b.page, 'ArrowUp');
+    await until(b.page, 'Form3.Text2', '2160');
+    await b.page.keyboard.press('F5');
+    await note.filter({ hasText: /^saved$/ }).waitFor();
+    await tap(b.page, 'ArrowUp');
+    await until(b.page, 'Form3.Text2', '1440');
+    await b.page.keyboard.press('Shift+F9');
+    await until(b.page, 'Form3.Text2', '2880');
+    await b.page.keyboard.press('F9');
+    await until(b.page, 'Form3.Text2', '2160');
+    assert.deepEqual(b.problems, []);
+  } finally {
+    await b.close();
+  }
+});
+
+test('a battle is no map: no checkpoint there', async () => {
+  const b = await open('start=Form10');
+  try {
+    await h.settle(b.page);
+    await b.page.keyboard.press('Shift+F9');
+    await b.page.locator('#note').filter({ hasText: 'no checkpoint yet' }).waitFor();
+    await b.page.keyboard.press('F9');
+    await b.page.locator('#note').filter({ hasText: 'no save yet' }).waitFor();
   } finally {
     await b.close();
   }
