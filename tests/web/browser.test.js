@@ -56,10 +56,18 @@ async function until(page, name, value, timeout = 20000) {
 
 const pause = (ms) => new Promise((r) => setTimeout(r, ms));
 
-// An arrow pressed and let go at once. The browser can take a hundred
-// milliseconds between a real key's down and up, long enough for a held
-// arrow to take a second step, so the pair is put to the page together.
-async function tap(page, key) {
+// A map takes arrows again once its last step has run to its end (its
+// arrow buttons hide while a step runs, in the window as here).
+async function ready(page, map) {
+  await until(page, `${map}.Command1`, '↑ True');
+}
+
+// An arrow pressed and let go at once on a map that is ready for it. The
+// browser can take a hundred milliseconds between a real key's down and up,
+// long enough for a held arrow to take a second step, so the pair is put to
+// the page together.
+async function tap(page, key, map) {
+  await ready(page, map);
   await page.evaluate((k) => {
     for (const type of ['keydown', 'keyup']) window.dispatchEvent(new KeyboardEvent(type, { key: k }));
   }, key);
@@ -107,13 +115,13 @@ test('the arrow keys walk: a tap one cell, a held arrow cell after cell', async 
   try {
     await h.settle(b.page);
     assert.equal(await dump(b.page, 'Form3.Text2'), '2880');
-    await tap(b.page, 'ArrowUp');
+    await tap(b.page, 'ArrowUp', 'Form3');
     await until(b.page, 'Form3.Text2', '2160');
     await pause(400);
     assert.equal(await dump(b.page, 'Form3.Text2'), '2160', 'a tap walks one cell');
     assert.equal(await dump(b.page, 'Form3.Text1'), '5760');
     // One more up, to the open row under the top wall: seven cells of floor.
-    await tap(b.page, 'ArrowUp');
+    await tap(b.page, 'ArrowUp', 'Form3');
     await until(b.page, 'Form3.Text2', '1440');
 
     await b.page.keyboard.down('ArrowLeft');
@@ -152,6 +160,7 @@ test('a message box opens, takes every click, and Enter closes it', async () => 
     await b.page.waitForFunction(() => window.zorbland.waiting());
     await pause(100);
     assert.equal(await dump(b.page, 'Form3.Text1'), '5040', 'the step that met the sign goes on after OK');
+    await ready(b.page, 'Form3');
     await b.page.mouse.click(UP.x, UP.y);
     await until(b.page, 'Form3.Text2', '2160');
     assert.deepEqual(b.problems, []);
@@ -232,7 +241,7 @@ test('the beep sounds through Web Audio once the player has touched the page', a
     await b.page.keyboard.press('ArrowLeft');
     await h.waitForEvent(b.page, 'msgbox ここはタケヤブシティー。とげのやぶに入るとHPが減ります！気をつけてください！');
     await b.page.keyboard.press('Enter');
-    await tap(b.page, 'ArrowLeft');
+    await tap(b.page, 'ArrowLeft', 'Form13');
     await h.waitForEvent(b.page, 'show Form6');
     await h.settle(b.page);
     // Its OK is the fourth button: the focus goes there with Tab.
@@ -240,10 +249,10 @@ test('the beep sounds through Web Audio once the player has touched the page', a
     await b.page.keyboard.press('Enter');
     await h.waitForEvent(b.page, 'unload Form6');
     await b.page.waitForFunction(() => window.zorbland.audioState() === 'running');
-    await tap(b.page, 'ArrowUp');
+    await tap(b.page, 'ArrowUp', 'Form13');
     await until(b.page, 'Form13.Text2', '2160');
     assert.equal(await b.page.evaluate(() => window.zorbland.beeps()), 0);
-    await tap(b.page, 'ArrowUp');  // into the thorns
+    await tap(b.page, 'ArrowUp', 'Form13');  // into the thorns
     await h.waitForEvent(b.page, 'beep');
     await b.page.waitForFunction(() => window.zorbland.beeps() === 1);
     assert.deepEqual(b.problems, []);
@@ -272,7 +281,7 @@ test('windows are dragged by their title bars and come to the front when clicked
     await b.page.keyboard.press('ArrowLeft');
     await h.waitForEvent(b.page, 'msgbox ここはタケヤブシティー。とげのやぶに入るとHPが減ります！気をつけてください！');
     await b.page.keyboard.press('Enter');
-    await tap(b.page, 'ArrowLeft');
+    await tap(b.page, 'ArrowLeft', 'Form13');
     await h.waitForEvent(b.page, 'show Form6');
     await h.settle(b.page);
     assert.equal(await pixel(b.page, 162, 78), INACTIVE_TITLE, 'the machine is in front of the town');
@@ -335,11 +344,11 @@ test('F5 keeps the game in the page, F9 takes it back there, even after a reload
   try {
     const note = b.page.locator('#note');
     await h.settle(b.page);
-    await tap(b.page, 'ArrowUp');
+    await tap(b.page, 'ArrowUp', 'Form3');
     await until(b.page, 'Form3.Text2', '2160');
     await b.page.keyboard.press('F5');
     await note.filter({ hasText: /^saved$/ }).waitFor();
-    await tap(b.page, 'ArrowLeft');
+    await tap(b.page, 'ArrowLeft', 'Form3');
     await until(b.page, 'Form3.Text1', '5040');
     await b.page.keyboard.press('F9');
     await until(b.page, 'Form3.Text1', '5760');
@@ -353,7 +362,7 @@ test('F5 keeps the game in the page, F9 takes it back there, even after a reload
     await b.page.keyboard.press('F9');
     await until(b.page, 'Form3.Text2', '2160');
     // And the game plays on from there.
-    await tap(b.page, 'ArrowLeft');
+    await tap(b.page, 'ArrowLeft', 'Form3');
     await until(b.page, 'Form3.Text1', '5040');
     assert.deepEqual(b.problems, []);
   } finally {
@@ -366,16 +375,16 @@ test('entering a map keeps a checkpoint: F9 before any save and Shift+F9 go back
   try {
     const note = b.page.locator('#note');
     await h.settle(b.page);
-    await tap(b.page, 'ArrowUp');
+    await tap(b.page, 'ArrowUp', 'Form3');
     await until(b.page, 'Form3.Text2', '2160');
     await b.page.keyboard.press('F9');
     await until(b.page, 'Form3.Text2', '2880');
     await note.filter({ hasText: /^loaded$/ }).waitFor();
-    await tap(b.page, 'ArrowUp');
+    await tap(b.page, 'ArrowUp', 'Form3');
     await until(b.page, 'Form3.Text2', '2160');
     await b.page.keyboard.press('F5');
     await note.filter({ hasText: /^saved$/ }).waitFor();
-    await tap(b.page, 'ArrowUp');
+    await tap(b.page, 'ArrowUp', 'Form3');
     await until(b.page, 'Form3.Text2', '1440');
     await b.page.keyboard.press('Shift+F9');
     await until(b.page, 'Form3.Text2', '2880');
