@@ -1,12 +1,14 @@
 // libFuzzer target over the script parser and driver: any bytes as a script,
 // run against the real game, `shot` drawing the screen into an offscreen
 // surface (never written to disk). A first line "# start FormN" starts there.
+// The same bytes are read as a recording too, checked against the game.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
 #include <string>
 
+#include "desktop/Replay.h"
 #include "desktop/Screenshots.h"
 #include "runtime/Runtime.h"
 #include "scenes/Game.h"
@@ -53,6 +55,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zorb::Runtime runtime(driver);
     zorb::Game game(runtime);
     driver.attach(runtime);
+    {
+        std::istringstream recording(text);
+        try {
+            zorb::desktop::parseRecording(recording, "fuzz", &runtime);
+        } catch (const zorb::desktop::ReplayError&) {
+        }
+    }
     // Scale 2: the 2× pictures and every box turned into twice the pixels.
     zorb::desktop::Screenshots shots(runtime, 2);
     driver.setShotWriter([&shots](const std::string&) { return shots.paint(); });
