@@ -16,6 +16,7 @@
 
 #include "desktop/DesktopImpl.h"
 #include "desktop/Look.h"
+#include "desktop/PngFile.h"
 #include "desktop/ScreenshotFiles.h"
 #include "desktop/WindowSize.h"
 #include "desktop/XErrors.h"
@@ -327,7 +328,7 @@ void DesktopImpl::screenshot() {
     }
     if (error.empty()) {
         file = newScreenshotPath(dir);
-        error = writePng(shot, file.string());
+        error = savePng(shot, file.string());
     }
     if (shot) SDL_FreeSurface(shot);
     if (error.empty()) {
@@ -338,23 +339,6 @@ void DesktopImpl::screenshot() {
         showNote("screenshot not saved: " + error);
     }
     present(true);
-}
-
-// The PNG is made in memory and written with checked calls, so a full disk
-// is reported rather than leaving a cut-off file that looks saved.
-std::string DesktopImpl::writePng(SDL_Surface* surface, const std::string& file) {
-    SDL_RWops* mem = SDL_RWFromFile(file.c_str(), "wb");
-    if (!mem) return std::strerror(errno);
-    if (IMG_SavePNG_RW(surface, mem, 0) != 0) {
-        SDL_RWclose(mem);
-        std::remove(file.c_str());
-        return IMG_GetError();
-    }
-    if (SDL_RWclose(mem) != 0) {
-        std::remove(file.c_str());
-        return SDL_GetError();
-    }
-    return {};
 }
 
 void DesktopImpl::showNote(const std::string& text) {

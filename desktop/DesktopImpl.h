@@ -162,7 +162,6 @@ struct DesktopImpl {
     void loadSlot(bool checkpoint);
     void loadFrom(const std::string& path);
     void afterLoad(const SaveState& save);
-    static std::string writePng(SDL_Surface* surface, const std::string& file);
     void deliver(Control& control);
     void runReplay();
     void runReplayInBox(std::uint64_t boxOpened);
