@@ -726,7 +726,8 @@ SaveState SaveState::readFile(const std::string& path, const Runtime& runtime) {
 }
 
 std::string saveDirectory() {
-    // The base directory specification ignores a relative XDG_DATA_HOME.
+    // A relative XDG_DATA_HOME means nothing on a desktop: it is passed over,
+    // as other programs pass it over.
     std::filesystem::path base;
     const char* data = std::getenv("XDG_DATA_HOME");
     const char* home = std::getenv("HOME");
