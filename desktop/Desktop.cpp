@@ -232,7 +232,7 @@ Interaction DesktopImpl::interaction() const {
     Interaction i;
     if (pressed && pressedInside) i.pressed = pressed;
     i.okPressed = okHeld;
-    i.focused = focus;
+    i.focused = focus.button();
     i.note = note;
     if (!options.gameOverScene.empty()) {
         const Scene* over = runtime->findScene(options.gameOverScene);
@@ -241,36 +241,15 @@ Interaction DesktopImpl::interaction() const {
     return i;
 }
 
-// The front window's focused button: the first in tab order when a window
-// comes to the front; when the focused button is hidden, the next visible
-// one after it.
+// The focus follows the front window (see Focus).
 void DesktopImpl::updateFocus() {
     const std::vector<Scene*> windows = layout.windows(*runtime);
-    Scene* front = windows.empty() ? nullptr : windows.front();
-    const std::vector<CommandButton*> order = front ? tabOrder(*front) : std::vector<CommandButton*>{};
-    CommandButton* was = focus;
-    if (front != focusScene) {
-        focusScene = front;
-        focus = order.empty() ? nullptr : order.front();
-    } else if (focus && std::find(order.begin(), order.end(), focus) == order.end()) {
-        const auto next = std::find_if(order.begin(), order.end(),
-                                       [this](const CommandButton* b) { return b->number() > focus->number(); });
-        focus = next != order.end() ? *next : order.empty() ? nullptr : order.front();
-    } else if (!focus && !order.empty()) {
-        focus = order.front();
-    }
-    if (focus != was) dirty = true;
+    if (focus.follow(windows.empty() ? nullptr : windows.front())) dirty = true;
 }
 
 void DesktopImpl::moveFocus(int direction) {
     updateFocus();
-    if (!focusScene) return;
-    const std::vector<CommandButton*> order = tabOrder(*focusScene);
-    if (order.empty()) return;
-    auto at = std::find(order.begin(), order.end(), focus);
-    const long n = static_cast<long>(order.size());
-    const long i = at == order.end() ? 0 : (at - order.begin() + direction + n) % n;
-    focus = order[static_cast<std::size_t>(i)];
+    focus.move(direction);
     dirty = true;
 }
 
@@ -279,8 +258,8 @@ void DesktopImpl::present(bool force) {
         note.clear();
         dirty = true;
     }
-    updateFocus();
     if (!force && !dirty && paintedRevision == runtime->revision()) return;
+    updateFocus();  // the focus changes only with what is on the screen
     paintedRevision = runtime->revision();
     dirty = false;
     painter->paint(*runtime, layout, interaction());
@@ -507,7 +486,7 @@ void DesktopImpl::act(KeyAction action) {
             break;
         case KeyAction::Press:
             updateFocus();
-            if (focus && !replaying && !pressed && !runtime->messageBoxOpen()) deliver(*focus);
+            if (focus.button() && !replaying && !pressed && !runtime->messageBoxOpen()) deliver(*focus.button());
             break;
         case KeyAction::QuickSave: quickSave(); break;
         case KeyAction::QuickLoad: loadSlot(false); break;
@@ -542,8 +521,8 @@ void DesktopImpl::walk() {
         return;
     }
     if (replaying || pressed || runtime->messageBoxOpen()) return;
-    // The step pressed last has started (its first tick ran) and the pace allows another.
-    if (lastWalkPress && (runtime->now() <= *lastWalkPress || runtime->now() < *lastWalkPress + kWalkPaceMs)) return;
+    // At a walking pace: by then the step pressed last has long started.
+    if (lastWalkPress && runtime->now() < *lastWalkPress + kWalkPaceMs) return;
     CommandButton* button = arrowButton(*runtime, layout, heldArrow);
     if (!button) return;
     lastWalkPress = runtime->now();
@@ -675,7 +654,7 @@ int DesktopImpl::timeout() {
     std::optional<GameTime> due = runtime->nextDue();
     if (replayWaitEnd) due = due ? std::min(*due, *replayWaitEnd) : *replayWaitEnd;
     if (heldArrow != KeyAction::None && lastWalkPress) {
-        const GameTime next = std::max(*lastWalkPress + 1, *lastWalkPress + kWalkPaceMs);
+        const GameTime next = *lastWalkPress + kWalkPaceMs;
         due = due ? std::min(*due, next) : next;
     }
     int noteWait = -1;
@@ -809,10 +788,7 @@ void Desktop::log(GameTime time, const std::string& event) {
         if (d.pressed && &d.pressed->scene() == d.runtime->findScene(event.substr(7))) d.pressed = nullptr;
         if (d.dragging && d.dragging == d.runtime->findScene(event.substr(7))) d.dragging = nullptr;
         // Loaded again, it takes the focus afresh.
-        if (d.focusScene == d.runtime->findScene(event.substr(7))) {
-            d.focusScene = nullptr;
-            d.focus = nullptr;
-        }
+        if (Scene* s = d.runtime->findScene(event.substr(7))) d.focus.forget(*s);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "desktop/Clock.h"
 #include "desktop/Desktop.h"
 #include "desktop/Face.h"
+#include "desktop/Focus.h"
 #include "desktop/Keys.h"
 #include "desktop/Layout.h"
 #include "desktop/Painter.h"
@@ -97,8 +98,7 @@ struct DesktopImpl {
     int boxesShowing = 0;            // and open now
 
     // The keyboard focus: a button of the front window.
-    Scene* focusScene = nullptr;
-    CommandButton* focus = nullptr;
+    Focus focus;
 
     // Walking with a held arrow (a key, the D-pad or the stick).
     KeyAction heldArrow = KeyAction::None;

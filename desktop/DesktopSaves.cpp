@@ -118,8 +118,7 @@ void DesktopImpl::afterLoad(const SaveState& save) {
     }
     pressed = nullptr;
     dragging = nullptr;
-    focusScene = nullptr;
-    focus = nullptr;
+    focus.clear();
     heldArrow = KeyAction::None;
     // A map the save stands on counts as entered.
     checkpointDue = onCheckpointScene();

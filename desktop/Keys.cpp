@@ -1,6 +1,7 @@
 #include "desktop/Keys.h"
 
-#include <algorithm>
+#include "desktop/Focus.h"
+
 
 namespace zorb::desktop {
 
@@ -48,16 +49,6 @@ bool isArrow(KeyAction action) {
            action == KeyAction::Left;
 }
 
-std::vector<CommandButton*> tabOrder(const Scene& scene) {
-    std::vector<CommandButton*> buttons;
-    for (Control* c : scene.controls()) {
-        if (c->kind() == ControlKind::CommandButton && c->visible()) buttons.push_back(static_cast<CommandButton*>(c));
-    }
-    std::stable_sort(buttons.begin(), buttons.end(),
-                     [](const CommandButton* a, const CommandButton* b) { return a->number() < b->number(); });
-    return buttons;
-}
-
 CommandButton* arrowButton(const Runtime& runtime, const Layout& layout, KeyAction arrow) {
     const char* caption = nullptr;
     switch (arrow) {
@@ -71,12 +62,7 @@ CommandButton* arrowButton(const Runtime& runtime, const Layout& layout, KeyActi
     // a town must not let the town beneath it walk.
     const std::vector<Scene*> windows = layout.windows(runtime);
     if (windows.empty()) return nullptr;
-    for (Control* c : windows.front()->controls()) {
-        if (c->kind() != ControlKind::CommandButton || !c->visible()) continue;
-        auto* button = static_cast<CommandButton*>(c);
-        if (button->caption() == caption) return button;
-    }
-    return nullptr;
+    return visibleButton(*windows.front(), caption);
 }
 
 }  // namespace zorb::desktop

@@ -25,9 +25,6 @@ KeyAction padAction(SDL_GameControllerButton button, bool boxOpen);
 
 bool isArrow(KeyAction action);
 
-// The front window's visible buttons in tab order (by number).
-std::vector<CommandButton*> tabOrder(const Scene& scene);
-
 // The visible button captioned with that arrow (↑ → ↓ ←) in the front
 // window; nullptr when it has none.
 CommandButton* arrowButton(const Runtime& runtime, const Layout& layout, KeyAction arrow);

@@ -13,6 +13,7 @@ namespace zorb::web {
 
 using desktop::Hit;
 using desktop::hitTest;
+using desktop::visibleButton;
 
 KeyAction keyAction(page::Key key, int modifiers, bool boxOpen) {
     switch (key) {
@@ -38,17 +39,6 @@ namespace {
 bool isArrow(KeyAction action) {
     return action == KeyAction::Up || action == KeyAction::Right || action == KeyAction::Down ||
            action == KeyAction::Left;
-}
-
-// The visible buttons of a scene in tab order (by number).
-std::vector<CommandButton*> tabOrder(const Scene& scene) {
-    std::vector<CommandButton*> buttons;
-    for (Control* c : scene.controls()) {
-        if (c->kind() == ControlKind::CommandButton && c->visible()) buttons.push_back(static_cast<CommandButton*>(c));
-    }
-    std::stable_sort(buttons.begin(), buttons.end(),
-                     [](const CommandButton* a, const CommandButton* b) { return a->number() < b->number(); });
-    return buttons;
 }
 
 }  // namespace
@@ -88,7 +78,7 @@ Interaction WebDesktop::interaction() const {
     Interaction i;
     if (pressed_ && pressedInside_) i.pressed = pressed_;
     i.okPressed = okHeld_;
-    i.focused = focus_;
+    i.focused = focus_.button();
     return i;
 }
 
@@ -102,36 +92,15 @@ void WebDesktop::present() {
 
 // --- the keyboard focus -------------------------------------------------------
 
-// The front window's focused button: the first in tab order when a window
-// comes to the front; when the focused button is hidden, the next visible
-// one after it.
+// The focus follows the front window (see Focus).
 void WebDesktop::updateFocus() {
     const std::vector<Scene*> windows = layout_.windows(*runtime_);
-    Scene* front = windows.empty() ? nullptr : windows.front();
-    const std::vector<CommandButton*> order = front ? tabOrder(*front) : std::vector<CommandButton*>{};
-    CommandButton* was = focus_;
-    if (front != focusScene_) {
-        focusScene_ = front;
-        focus_ = order.empty() ? nullptr : order.front();
-    } else if (focus_ && std::find(order.begin(), order.end(), focus_) == order.end()) {
-        const auto next = std::find_if(order.begin(), order.end(),
-                                       [this](const CommandButton* b) { return b->number() > focus_->number(); });
-        focus_ = next != order.end() ? *next : order.empty() ? nullptr : order.front();
-    } else if (!focus_ && !order.empty()) {
-        focus_ = order.front();
-    }
-    if (focus_ != was) dirty_ = true;
+    if (focus_.follow(windows.empty() ? nullptr : windows.front())) dirty_ = true;
 }
 
 void WebDesktop::moveFocus(int direction) {
     updateFocus();
-    if (!focusScene_) return;
-    const std::vector<CommandButton*> order = tabOrder(*focusScene_);
-    if (order.empty()) return;
-    auto at = std::find(order.begin(), order.end(), focus_);
-    const long n = static_cast<long>(order.size());
-    const long i = at == order.end() ? 0 : (at - order.begin() + direction + n) % n;
-    focus_ = order[static_cast<std::size_t>(i)];
+    focus_.move(direction);
     dirty_ = true;
 }
 
@@ -254,7 +223,7 @@ void WebDesktop::act(KeyAction action) {
             break;
         case KeyAction::Press:
             updateFocus();
-            if (focus_ && !pressed_ && !runtime_->messageBoxOpen()) deliver(*focus_);
+            if (focus_.button() && !pressed_ && !runtime_->messageBoxOpen()) deliver(*focus_.button());
             break;
         case KeyAction::Save: save(); break;
         case KeyAction::Load: load(false); break;
@@ -306,13 +275,7 @@ CommandButton* WebDesktop::arrowButton(KeyAction arrow) const {
         default: return nullptr;
     }
     const std::vector<Scene*> windows = layout_.windows(*runtime_);
-    if (windows.empty()) return nullptr;
-    for (Control* c : windows.front()->controls()) {
-        if (c->kind() != ControlKind::CommandButton || !c->visible()) continue;
-        auto* button = static_cast<CommandButton*>(c);
-        if (button->caption() == caption) return button;
-    }
-    return nullptr;
+    return windows.empty() ? nullptr : visibleButton(*windows.front(), caption);
 }
 
 void WebDesktop::deliver(Control& control) {
@@ -381,8 +344,7 @@ void WebDesktop::load(bool checkpoint) {
     for (Scene* s : runtime_->scenes()) layout_.forget(*s);
     pressed_ = nullptr;
     dragging_ = nullptr;
-    focusScene_ = nullptr;
-    focus_ = nullptr;
+    focus_.clear();
     heldArrow_ = KeyAction::None;
     checkpointDue_ = false;
     rebase();

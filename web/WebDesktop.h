@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "desktop/Focus.h"
 #include "desktop/Layout.h"
 #include "runtime/Host.h"
 #include "runtime/Runtime.h"
@@ -91,8 +92,7 @@ private:
     bool okDone_ = false;
     std::uint64_t boxesOpened_ = 0;
 
-    Scene* focusScene_ = nullptr;
-    CommandButton* focus_ = nullptr;
+    desktop::Focus focus_;
 
     KeyAction heldArrow_ = KeyAction::None;
     std::uint64_t walkBoxes_ = 0;

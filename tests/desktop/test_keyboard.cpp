@@ -75,7 +75,7 @@ TEST(Keyboard, TabAndEnterPlayTheTappingGamesDialogue) {
     options.record = tempFile("zorb_tab.rec");
     std::vector<std::string> focused;
     const Session s = playWindowed("Form8", options, [&](TestClock& clock, DesktopImpl& d, Game&) {
-        auto note = [&] { focused.push_back(d.focus ? d.focus->name() : "-"); };
+        auto note = [&] { focused.push_back(d.focus.button() ? d.focus.button()->name() : "-"); };
         for (int i = 0; i < 3; ++i) clock.at(300 + 100 * i, [] { pressKey(SDLK_RETURN); });
         clock.at(650, note);                              // ▼, YES and NO are up
         clock.at(700, [] { pressKey(SDLK_TAB); });
@@ -109,7 +109,7 @@ TEST(Keyboard, TabAndEnterPlayTheTappingGamesDialogue) {
 TEST(Keyboard, TabWrapsRoundTheFrontWindowsButtons) {
     std::vector<std::string> focused;
     playWindowed("Form3", {}, [&](TestClock& clock, DesktopImpl& d, Game&) {
-        auto note = [&] { focused.push_back(d.focus ? d.focus->name() : "-"); };
+        auto note = [&] { focused.push_back(d.focus.button() ? d.focus.button()->name() : "-"); };
         clock.at(100, note);
         for (int i = 0; i < 5; ++i) {
             clock.at(200 + 100 * i, [] { pressKey(SDLK_TAB); });

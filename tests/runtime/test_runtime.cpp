@@ -5,23 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "RecordingHost.h"
 #include "runtime/Controls.h"
 #include "runtime/Runtime.h"
 
 namespace zorb {
 namespace {
 
-// Records everything; a box runs `duringBox` before it is answered.
-class FakeHost : public Host {
-public:
-    std::vector<std::string> log_;
-    std::function<void()> duringBox;
-    void messageBox(const std::string&) override {
-        if (duringBox) duringBox();
-    }
-    void beep() override {}
-    void log(GameTime t, const std::string& e) override { log_.push_back(std::to_string(t) + " " + e); }
-};
+using FakeHost = test::RecordingHost;
 
 // A scene whose handlers are set per test.
 class Probe : public Scene {

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "harness/Harness.h"
+#include "RecordingHost.h"
 #include "runtime/Controls.h"
 #include "runtime/Runtime.h"
 #include "runtime/SaveState.h"
@@ -31,16 +32,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class QuietHost : public Host {
-public:
-    std::vector<std::string> log_;
-    std::function<void()> duringBox;
-    void messageBox(const std::string&) override {
-        if (duringBox) duringBox();
-    }
-    void beep() override {}
-    void log(GameTime t, const std::string& e) override { log_.push_back(std::to_string(t) + " " + e); }
-};
+using QuietHost = test::RecordingHost;
 
 // A scene that notes what its handlers do.
 class Probe : public Scene {
